@@ -1,0 +1,106 @@
+// Fixed texts and what each combination of -c, -i, -h, -v and -t writes.
+#include <gtest/gtest.h>
+
+#include <ctime>
+
+#include "run.h"
+
+namespace {
+
+const std::string USAGE = "\nkorvane [-h -l -t -v] [-cCharacters] [-iIterations] [-pCount]\n";
+const std::string HELP =
+    "\nExample usage: \n\n korvane -c10 -i2 -p5 -l\n\nThese arguments will output ten characters "
+    "separated into two groups of five characters and two iterations with lower case characters "
+    "enabled\n\nEXAMPLE output:\n\n qRjOe-QKsFp\n 1vYXs-Tj4aY\n\nThe -l argument enables the lower "
+    "case character set making 26 additional symbols possible. Not all characters will appear in "
+    "lower case as each character is randomly selected from available symbols for each character "
+    "printed.\n\nThe -h argument displays this help screen\n\nThe -v argument displays version "
+    "information\n\nThe -t argument displays a runtime stamp\n\nIf you obtain repeat values  wait "
+    "at least one second before running the applicaiton again.\nThe functions used in this "
+    "applicaiton select random output based on the current second.If you obtain repeat values then "
+    "wait one second before running the applicaiton again or use the -i option to obtain multiple "
+    "values. To get 5 strings include the argument -i5";
+const std::string VERSION = "korvane, version 1.0c\n";
+
+
+TEST(Texts, ExactBytes)
+{
+	ASSERT_EQ(HELP.size(), 945u);
+	const struct {
+		std::vector<std::string> args;
+		std::string out;
+	} cases[] = {
+	    {{"-h"}, USAGE + HELP + "\n"},
+	    {{"-help", "-t"}, USAGE + HELP + "\n"},
+	    {{"-v"}, VERSION},
+	    {{"-v", "-t", "-i1"}, VERSION},
+	    {{"-h", "-v"}, USAGE + HELP + "\n" + VERSION},
+	    {{"-v", "-h", "-x"},
+	     "Unknown option -x Try -h to display help\n" + USAGE + HELP + "\n" + VERSION},
+	};
+	for (const auto &c : cases) {
+		const Result r = Korvane(c.args);
+		EXPECT_EQ(r.out, c.out) << c.args[0];
+		EXPECT_EQ(r.err, "");
+		EXPECT_EQ(r.status, 0);
+	}
+}
+
+TEST(Phases, StringsLengthAndStamp)
+{
+	const std::string help = USAGE + HELP + "\n";
+	const struct {
+		std::vector<std::string> args;
+		std::string prefix;
+		size_t strings;
+		int length;
+		bool stamped;
+	} cases[] = {
+	    {{}, "", 1, 6, false},
+	    {{"-t"}, "", 1, 6, true},
+	    {{"-i5"}, "", 5, 6, false},
+	    {{"-i5", "-t"}, "", 5, 6, true},
+	    {{"-i1"}, "", 1, 6, false},
+	    {{"-i0"}, "", 1, 6, false},
+	    {{"-i-4", "-t"}, "", 1, 6, true},
+	    {{"-c8", "-t"}, "", 1, 8, true},
+	    {{"-c8", "-i1", "-t"}, "", 1, 8, true},
+	    {{"-t", "-c8", "-i3"}, "", 3, 8, true},
+	    {{"-c1", "-i2"}, "", 2, 1, false},
+	    {{"-h", "-c4"}, help, 1, 4, false},
+	    {{"-v", "-c4", "-i2", "-t"}, VERSION, 2, 4, true},
+	    {{"-h", "-i1", "-t"}, help, 0, 6, false},
+	    // -h and -v do not cut an -i run short by one string.
+	    {{"-h", "-i3", "-t"}, help, 3, 6, true},
+	    {{"-v", "-i2"}, VERSION, 2, 6, false},
+	    // A negative -c is no -c at all.
+	    {{"-c-5"}, "", 1, 6, false},
+	    {{"-c-5", "-i3", "-t"}, "", 3, 6, true},
+	    {{"-v", "-c-5"}, VERSION, 0, 6, false},
+	};
+	for (const auto &c : cases)
+		ExpectRun(c.args, c.prefix, c.strings, c.length, 0, false, c.stamped);
+}
+
+TEST(Stamp, ShowsTheStartTime)
+{
+	const std::time_t before = std::time(nullptr);
+	const Result r = Korvane({"-t", "-i20000"});
+	const std::time_t after = std::time(nullptr);
+	const std::vector<std::string> lines = Lines(r.out);
+	ASSERT_EQ(lines.size(), 20002u);
+	std::tm t{};
+	ASSERT_NE(strptime(lines[20000].c_str(), "Runtime is: %a %b %e %H:%M:%S %Y", &t), nullptr);
+	const std::time_t stamp = timegm(&t);
+	EXPECT_LE(before, stamp);
+	EXPECT_LE(stamp, after);
+}
+
+TEST(Stamp, AnEmptyProgramNameIsNeverExamined)
+{
+	const Result r = Shell("exec -a '' \"$KORVANE\" -c3 -i2");
+	EXPECT_EQ(r.status, 0);
+	EXPECT_EQ(Lines(r.out).size(), 2u);
+}
+
+}  // namespace
