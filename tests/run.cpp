@@ -12,6 +12,20 @@
 
 const char *const LOWER = "0123456789abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
 const char *const UPPER = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ";
+const std::string USAGE = "\nkorvane [-h -l -t -v] [-cCharacters] [-iIterations] [-pCount]\n";
+const std::string HELP =
+    "\nExample usage: \n\n korvane -c10 -i2 -p5 -l\n\nThese arguments will output ten characters "
+    "separated into two groups of five characters and two iterations with lower case characters "
+    "enabled\n\nEXAMPLE output:\n\n qRjOe-QKsFp\n 1vYXs-Tj4aY\n\nThe -l argument enables the lower "
+    "case character set making 26 additional symbols possible. Not all characters will appear in "
+    "lower case as each character is randomly selected from available symbols for each character "
+    "printed.\n\nThe -h argument displays this help screen\n\nThe -v argument displays version "
+    "information\n\nThe -t argument displays a runtime stamp\n\nIf you obtain repeat values  wait "
+    "at least one second before running the applicaiton again.\nThe functions used in this "
+    "applicaiton select random output based on the current second.If you obtain repeat values then "
+    "wait one second before running the applicaiton again or use the -i option to obtain multiple "
+    "values. To get 5 strings include the argument -i5";
+const std::string VERSION = "korvane, version 1.0c\n";
 
 static std::string Drain(int fd)
 {
@@ -115,7 +129,7 @@ void ExpectRun(const std::vector<std::string> &args, const std::string &prefix, 
 	const Result r = Korvane(args);
 	EXPECT_EQ(r.status, 0) << label;
 	EXPECT_EQ(r.err, "") << label;
-	ASSERT_EQ(r.out.compare(0, prefix.size(), prefix), 0) << label;
+	ASSERT_EQ(r.out.substr(0, prefix.size()), prefix) << label;
 	std::vector<std::string> lines = Lines(r.out.substr(prefix.size()));
 	if (stamped) {
 		ASSERT_GE(lines.size(), 2u) << label;

@@ -26,6 +26,8 @@ bool IsString(const std::string &line, int length, int group, bool lower);
 
 extern const char *const LOWER;
 extern const char *const UPPER;
+// The usage line and help text as -h writes them, and the version line.
+extern const std::string USAGE, HELP, VERSION;
 
 // Expects status 0, nothing on standard error, and out to be prefix, then
 // strings lines of that shape, then the stamp and an empty line if stamped.
