@@ -19,7 +19,7 @@ constexpr std::array<std::uint16_t, N - 1> CharacterSet(const char (&text)[N])
 {
 	std::array<std::uint16_t, N - 1> set{};
 	for (std::size_t i = 0; i < N - 1; i++)
-		set[i] = static_cast<std::uint16_t>(text[i]);
+		set[i] = static_cast<unsigned char>(text[i]);
 	return set;
 }
 

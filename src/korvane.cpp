@@ -40,6 +40,10 @@ constexpr const char HELP[] =
 static_assert(sizeof HELP - 1 == 945);
 constexpr const char VERSION[] = "korvane, version 1.0c";
 
+constexpr const char *DAYS[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
+constexpr const char *MONTHS[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                  "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+
 std::int32_t ITERATIONS = 0;
 std::tm START_TIME{};
 bool START_KNOWN = false;
@@ -55,7 +59,7 @@ std::int32_t ReadValue(const char *text)
 }
 
 // Only the letter after the '-' counts, and a value follows it directly.
-void ParseOptions(int argc, char *argv[])
+void ParseOptions(int argc, const char *const argv[])
 {
 	for (int n = 1; n < argc; n++) {
 		const char *arg = argv[n];
@@ -88,9 +92,6 @@ void WriteString(std::int32_t length)
 // fields: asctime itself is undefined for years past 9999.
 void WriteStamp()
 {
-	static constexpr const char *DAYS[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
-	static constexpr const char *MONTHS[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-	                                         "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
 	const std::tm &t = START_TIME;
 	if (START_KNOWN)
 		CheckWrite(std::printf("Runtime is: %s %s%3d %02d:%02d:%02d %lld\n\n",

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <cstdio>
 
 #include "run.h"
 
@@ -41,6 +42,49 @@ TEST(Failures, ClosedPipe)
 	r = Shell("\"$KORVANE\" -i99999999 | head -n 1 | wc -c; echo \"${PIPESTATUS[0]}\"");
 	EXPECT_EQ(r.out, "7\n" + std::to_string(128 + SIGPIPE) + "\n");
 	EXPECT_EQ(r.err, "");
+}
+
+}  // namespace
+
+namespace {
+
+// A file size limit fails the write that crosses byte 1024, whichever phase
+// is writing then; everything before it must have got out.
+TEST(Failures, EveryPhaseStopsAtTheFirstFailedWrite)
+{
+	std::string unknown;
+	for (int n = 0; n < 30; n++)
+		unknown += " -x";
+	const std::string cases[] = {
+	    unknown,            // unknown-option messages
+	    "-x -h",            // help
+	    "-h -v",            // version
+	    "-c2000",           // a string
+	    "-c2147483647",     // a string that would take two billion writes
+	    "-c1018 -t",        // the stamp
+	};
+	for (const auto &args : cases) {
+		const Result r = Shell("f=$(mktemp); trap '' XFSZ; (ulimit -f 1; exec \"$KORVANE\" " + args +
+		                       " >\"$f\"); echo $? $(wc -c <\"$f\"); rm -f \"$f\"");
+		EXPECT_EQ(r.out, "1 1024\n") << args;
+		EXPECT_EQ(r.err, "korvane: write error: File too large\n") << args;
+	}
+}
+
+// Nothing is kept per character or per string: memory stays flat.
+// /usr/bin/time reports the peak resident size of korvane alone.
+TEST(Failures, MemoryDoesNotGrowWithTheCount)
+{
+	const Result r = Shell(
+	    "f=$(mktemp); peak() { /usr/bin/time -f %M -o \"$f\" \"$KORVANE\" $1 | head -c $2 >/dev/null; "
+	    "tail -n 1 \"$f\"; }; peak '' 10; peak -c2147483647 10000000; "
+	    "peak '-i2147483647 -c1' 2000000; rm -f \"$f\"");
+	long small = 0, long_string = 0, many = 0;
+	ASSERT_EQ(std::sscanf(r.out.c_str(), "%ld %ld %ld", &small, &long_string, &many), 3) << r.out;
+	EXPECT_LT(long_string, small + 1024);
+	EXPECT_LT(many, small + 1024);
+	std::printf("peak KiB: default %ld, -c2147483647 %ld, -i2147483647 -c1 %ld\n", small,
+	            long_string, many);
 }
 
 }  // namespace
