@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# The texts and shapes that must hold on every platform, for a build run
+# through a command prefix: tests/portable.sh wine korvane.exe. With
+# EOL=crlf, lines must end in CR LF, as Windows console programs' do.
+set -u
+n=$'\n' fail=0 pass=0
+check() { # name, regex for the whole output (CRs dropped), arguments
+	local name=$1 re=$2 out
+	shift 2
+	out=$("${prefix[@]}" "$@" 2>&1 | tr -d '\r'; echo .)
+	if [[ ${out%.} =~ ^${re}$ ]]; then pass=$((pass + 1)); else
+		fail=$((fail + 1)); printf 'FAIL %s:\n%s\n' "$name" "${out%.}"; fi
+}
+prefix=("$@")
+s='[0-9A-Z]'
+day='(Sun|Mon|Tue|Wed|Thu|Fri|Sat) (Jan|Feb|Mar|Apr|May|Jun|Jul|Aug|Sep|Oct|Nov|Dec) [ 123][0-9]'
+check version "korvane, version 1\.0c$n" -v
+check unknown "Unknown option -x Try -h to display help${n}Unknown option -C5 Try -h to display help$n$s{6}$n" -x -C5
+check groups "($s{4}-$s{4}-$s{2}$n){3}" -c10 -i3 -p4
+check lower "[0-9a-zA-Z]{200}$n" -c200 -l
+check stamp "($s{6}$n){2}Runtime is: $day [0-2][0-9]:[0-5][0-9]:[0-6][0-9] [0-9]{4}$n$n" -t -i2
+help=$("${prefix[@]}" -h 2>/dev/null | tr -d '\r' | wc -c)
+if [ "$help" = 1009 ]; then pass=$((pass + 1)); else fail=$((fail + 1)); echo "FAIL help: $help bytes"; fi
+if [ "${EOL:-lf}" = crlf ]; then
+	end=$("${prefix[@]}" -v 2>/dev/null | od -An -tx1 | tr -d ' \n')
+	if [ "${end: -4}" = 0d0a ]; then pass=$((pass + 1)); else fail=$((fail + 1)); echo "FAIL crlf: $end"; fi
+fi
+echo "$pass passed, $fail failed"
+[ "$fail" = 0 ]
