@@ -45,8 +45,7 @@ constexpr const char *MONTHS[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                   "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
 
 std::int32_t ITERATIONS = 0;
-std::tm START_TIME{};
-bool START_KNOWN = false;
+std::time_t START_TIME = 0;
 
 // atoi's reading (leading white space, a sign, the digits up to the first
 // non-digit, 0 when there are none), but a number past the 32-bit range
@@ -89,14 +88,14 @@ void WriteString(std::int32_t length)
 }
 
 // The asctime layout, day of month padded with a space, built from the
-// fields: asctime itself is undefined for years past 9999.
+// fields: asctime itself is undefined for years past 9999. The start time
+// is converted only here, so a run without -t never reads the time zone.
 void WriteStamp()
 {
-	const std::tm &t = START_TIME;
-	if (START_KNOWN)
+	if (const std::tm *t = std::localtime(&START_TIME))
 		CheckWrite(std::printf("Runtime is: %s %s%3d %02d:%02d:%02d %lld\n\n",
-		                       DAYS[t.tm_wday], MONTHS[t.tm_mon], t.tm_mday, t.tm_hour,
-		                       t.tm_min, t.tm_sec, t.tm_year + 1900LL));
+		                       DAYS[t->tm_wday], MONTHS[t->tm_mon], t->tm_mday, t->tm_hour,
+		                       t->tm_min, t->tm_sec, t->tm_year + 1900LL));
 	else
 		CheckWrite(std::puts("Runtime is: unknown\n"));
 	CheckWrite(std::fflush(stdout));
@@ -107,11 +106,7 @@ void WriteStamp()
 int main(int argc, char *argv[])
 {
 	// The stamp shows when the run started, however long the strings take.
-	const std::time_t start = std::time(nullptr);
-	if (const std::tm *local = std::localtime(&start)) {
-		START_TIME = *local;
-		START_KNOWN = true;
-	}
+	START_TIME = std::time(nullptr);
 	// Whole seconds: runs started in the same second repeat their strings,
 	// as the help text warns.
 	std::srand(static_cast<unsigned>(std::time(nullptr)));
