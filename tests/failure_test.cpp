@@ -9,6 +9,9 @@
 
 namespace {
 
+const std::string FULL = "korvane: write error: No space left on device\n";
+const std::string BADF = "korvane: write error: Bad file descriptor\n";
+
 TEST(Failures, WriteErrorsAreReported)
 {
 	const struct {
@@ -16,13 +19,13 @@ TEST(Failures, WriteErrorsAreReported)
 		Stdout mode;
 		std::string err;
 	} cases[] = {
-	    {{}, Stdout::DevFull, "korvane: write error: No space left on device\n"},
-	    {{"-h"}, Stdout::DevFull, "korvane: write error: No space left on device\n"},
-	    {{"-v"}, Stdout::Closed, "korvane: write error: Bad file descriptor\n"},
-	    {{"-x"}, Stdout::Closed, "korvane: write error: Bad file descriptor\n"},
-	    {{"-c5", "-i3"}, Stdout::Closed, "korvane: write error: Bad file descriptor\n"},
+	    {{}, Stdout::DevFull, FULL},
+	    {{"-h"}, Stdout::DevFull, FULL},
+	    {{"-v"}, Stdout::Closed, BADF},
+	    {{"-x"}, Stdout::Closed, BADF},
+	    {{"-c5", "-i3"}, Stdout::Closed, BADF},
 	    // Must stop at the first failure, not after two billion of them.
-	    {{"-c2147483647"}, Stdout::DevFull, "korvane: write error: No space left on device\n"},
+	    {{"-c2147483647"}, Stdout::DevFull, FULL},
 	};
 	for (const auto &c : cases) {
 		const Result r = Korvane(c.args, c.mode);
@@ -43,10 +46,6 @@ TEST(Failures, ClosedPipe)
 	EXPECT_EQ(r.out, "7\n" + std::to_string(128 + SIGPIPE) + "\n");
 	EXPECT_EQ(r.err, "");
 }
-
-}  // namespace
-
-namespace {
 
 // A file size limit fails the write that crosses byte 1024, whichever phase
 // is writing then; everything before it must have got out.

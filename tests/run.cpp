@@ -7,8 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <regex>
 #include <cstring>
+#include <regex>
 
 const char *const LOWER = "0123456789abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
 const char *const UPPER = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ";
@@ -98,6 +98,14 @@ std::vector<std::string> Lines(const std::string &text)
 	if (start < text.size())
 		lines.push_back(text.substr(start) + "<no line break>");
 	return lines;
+}
+
+std::time_t StampTime(const std::string &text)
+{
+	std::tm t{};
+	if (strptime(text.c_str(), "Runtime is: %a %b %e %H:%M:%S %Y", &t) == nullptr)
+		return -1;
+	return timegm(&t);
 }
 
 bool IsString(const std::string &line, int length, int group, bool lower)

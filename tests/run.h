@@ -2,6 +2,7 @@
 // the checks on output shape that several test files share.
 #pragma once
 
+#include <ctime>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,10 @@ Result Korvane(const std::vector<std::string> &args, Stdout mode = Stdout::Pipe)
 Result Shell(const std::string &script);
 
 std::vector<std::string> Lines(const std::string &text);
+
+// The start time a "Runtime is: ..." stamp at the start of text shows, read
+// as UTC; -1 when text does not start with one.
+std::time_t StampTime(const std::string &text);
 
 // True when line is a string of length drawn characters in groups of group.
 bool IsString(const std::string &line, int length, int group, bool lower);
