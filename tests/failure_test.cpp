@@ -37,13 +37,13 @@ TEST(Failures, WriteErrorsAreReported)
 TEST(Failures, ClosedPipe)
 {
 	// SIGPIPE ignored: the failed write is reported.
-	Result r = Shell("trap '' PIPE; \"$KORVANE\" -c2147483647 | head -c 100000 | wc -c; "
+	Result r = Shell("trap '' PIPE; \"$KORVANE\" -c2147483647 | head -c 100000; "
 	                 "echo \"${PIPESTATUS[0]}\"");
-	EXPECT_EQ(r.out, "100000\n1\n");
+	EXPECT_EQ(r.out, Strings(START + 1, 1, 100000, 0, false).substr(0, 100000) + "1\n");
 	EXPECT_EQ(r.err, "korvane: write error: Broken pipe\n");
 	// SIGPIPE at its default: ended by the signal, nothing said.
-	r = Shell("\"$KORVANE\" -i99999999 | head -n 1 | wc -c; echo \"${PIPESTATUS[0]}\"");
-	EXPECT_EQ(r.out, "7\n" + std::to_string(128 + SIGPIPE) + "\n");
+	r = Shell("\"$KORVANE\" -i99999999 | head -n 1; echo \"${PIPESTATUS[0]}\"");
+	EXPECT_EQ(r.out, Strings(START + 1, 1, 6, 0, false) + std::to_string(128 + SIGPIPE) + "\n");
 	EXPECT_EQ(r.err, "");
 }
 
@@ -59,6 +59,7 @@ TEST(Failures, EveryPhaseStopsAtTheFirstFailedWrite)
 	    "-x -h",            // help
 	    "-h -v",            // version
 	    "-c2000",           // a string
+	    "-c1024",           // the line break after a string
 	    "-c2147483647",     // a string that would take two billion writes
 	    "-c1018 -t",        // the stamp
 	};
@@ -76,8 +77,8 @@ TEST(Failures, MemoryDoesNotGrowWithTheCount)
 {
 	const Result r = Shell(
 	    "f=$(mktemp); peak() { /usr/bin/time -f %M -o \"$f\" \"$KORVANE\" $1 | head -c $2 >/dev/null; "
-	    "tail -n 1 \"$f\"; }; peak '' 10; peak -c2147483647 10000000; "
-	    "peak '-i2147483647 -c1' 2000000; rm -f \"$f\"");
+	    "tail -n 1 \"$f\"; }; peak '' 10; peak -c2147483647 2000000; "
+	    "peak '-i2147483647 -c1' 1000000; rm -f \"$f\"");
 	long small = 0, long_string = 0, many = 0;
 	ASSERT_EQ(std::sscanf(r.out.c_str(), "%ld %ld %ld", &small, &long_string, &many), 3) << r.out;
 	EXPECT_LT(long_string, small + 1024);

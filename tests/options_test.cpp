@@ -22,7 +22,10 @@ TEST(Options, Table)
 	} cases[] = {
 	    // Unknown options, reported in argument order; the run goes on.
 	    {{"-"}, Unknown("-"), 1, 6, 0, false},
-	    {{"-C5", "-H"}, Unknown("-C5") + Unknown("-H"), 1, 6, 0, false},
+	    {{"-C5", "-H", "-I2", "-L", "-P1", "-T", "-V"},
+	     Unknown("-C5") + Unknown("-H") + Unknown("-I2") + Unknown("-L") + Unknown("-P1") +
+	         Unknown("-T") + Unknown("-V"),
+	     1, 6, 0, false},
 	    {{"-x", "-y"}, Unknown("-x") + Unknown("-y"), 1, 6, 0, false},
 	    {{"--c5", "-c3"}, Unknown("--c5"), 1, 3, 0, false},
 	    {{"-\xff", "-\x01"}, Unknown("-\xff") + Unknown("-\x01"), 1, 6, 0, false},
@@ -43,6 +46,7 @@ TEST(Options, Table)
 	    {{"-i-99999999999999999999", "-c4"}, "", 1, 4, 0, false},
 	    {{"-p2147483648", "-c3"}, "", 1, 3, 0, false},
 	    {{"-c4", "-p-2147483649"}, "", 1, 4, 0, false},
+	    {{"-p4294967298"}, "", 1, 6, 0, false},
 	    // Flags: the rest of the argument is ignored.
 	    {{"-lower"}, "", 1, 6, 0, true},
 	    {{"-l", "-p2", "-c7"}, "", 1, 7, 2, true},
@@ -56,6 +60,16 @@ TEST(Options, Table)
 		ExpectRun(c.args, c.messages, c.strings, c.length, c.group, c.lower, false);
 	ExpectRun({"-time", "-version"}, "korvane, version 1.0c\n", 0, 6, 0, false, false);
 	ExpectRun({"-time", "-c5"}, "", 1, 5, 0, false, true);
+}
+
+// Only the arguments after the program's name are options.
+TEST(Options, TheProgramNameIsNeverExamined)
+{
+	for (const std::string name : {"", "-c3", "-h"}) {
+		const Result r = Shell("exec -a '" + name + "' \"$KORVANE\" -i2");
+		EXPECT_EQ(r.out, Strings(START + 1, 2, 6, 0, false)) << name;
+		EXPECT_EQ(r.status, 0);
+	}
 }
 
 }  // namespace

@@ -1,3 +1,5 @@
+// Runs korvane in a child process on the test clock and compares what it
+// wrote with what it must write.
 #include "run.h"
 
 #include <fcntl.h>
@@ -6,12 +8,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
-#include <cstring>
-#include <regex>
 
-const char *const LOWER = "0123456789abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
-const char *const UPPER = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ";
+const std::string CLOCK = "KORVANE_CLOCK=1772694489 1772694490 1772698089";
+const std::string STAMP = "Runtime is: Thu Mar  5 07:08:09 2026\n\n";
 const std::string USAGE = "\nkorvane [-h -l -t -v] [-cCharacters] [-iIterations] [-pCount]\n";
 const std::string HELP =
     "\nExample usage: \n\n korvane -c10 -i2 -p5 -l\n\nThese arguments will output ten characters "
@@ -39,14 +40,25 @@ static std::string Drain(int fd)
 }
 
 Result Exec(const std::vector<std::string> &argv, Stdout mode,
-            const std::vector<std::string> &extra)
+            const std::vector<std::string> &env)
 {
+	// g++'s AddressSanitizer will not start behind a preload unless told
+	// not to check the order.
+	std::vector<std::string> vars = {"TZ=UTC", CLOCK, "LD_PRELOAD=" KORVANE_CLOCK_LIB,
+	                                 "ASAN_OPTIONS=verify_asan_link_order=0",
+	                                 std::string("KORVANE=") + KORVANE_BIN, "PATH=/usr/bin:/bin"};
+	for (const auto &e : env) {
+		const size_t name = e.find('=') + 1;
+		auto same = std::find_if(vars.begin(), vars.end(),
+		                         [&](const std::string &v) { return v.compare(0, name, e, 0, name) == 0; });
+		if (same != vars.end())
+			*same = e;
+		else
+			vars.push_back(e);
+	}
 	int out[2], err[2];
 	if (pipe(out) != 0 || pipe(err) != 0)
 		std::abort();
-	std::vector<std::string> env = {"TZ=UTC", std::string("KORVANE=") + KORVANE_BIN,
-	                                "PATH=/usr/bin:/bin"};
-	env.insert(env.end(), extra.begin(), extra.end());
 	pid_t pid = fork();
 	if (pid == 0) {
 		if (mode == Stdout::Pipe)
@@ -62,8 +74,8 @@ Result Exec(const std::vector<std::string> &argv, Stdout mode,
 		std::vector<char *> args, envp;
 		for (const auto &a : argv)
 			args.push_back(const_cast<char *>(a.c_str()));
-		for (const auto &e : env)
-			envp.push_back(const_cast<char *>(e.c_str()));
+		for (const auto &v : vars)
+			envp.push_back(const_cast<char *>(v.c_str()));
 		args.push_back(nullptr);
 		envp.push_back(nullptr);
 		execve(args[0], args.data(), envp.data());
@@ -78,56 +90,16 @@ Result Exec(const std::vector<std::string> &argv, Stdout mode,
 	return r;
 }
 
-Result Korvane(const std::vector<std::string> &args, Stdout mode)
+Result Korvane(const std::vector<std::string> &args, Stdout mode,
+               const std::vector<std::string> &env)
 {
 	std::vector<std::string> argv = {KORVANE_BIN};
 	argv.insert(argv.end(), args.begin(), args.end());
-	return Exec(argv, mode);
+	return Exec(argv, mode, env);
 }
 
 Result Shell(const std::string &script) { return Exec({"/bin/bash", "-c", script}); }
 
-std::vector<std::string> Lines(const std::string &text)
-{
-	std::vector<std::string> lines;
-	size_t start = 0, end;
-	while ((end = text.find('\n', start)) != std::string::npos) {
-		lines.push_back(text.substr(start, end - start));
-		start = end + 1;
-	}
-	if (start < text.size())
-		lines.push_back(text.substr(start) + "<no line break>");
-	return lines;
-}
-
-std::time_t StampTime(const std::string &text)
-{
-	std::tm t{};
-	if (strptime(text.c_str(), "Runtime is: %a %b %e %H:%M:%S %Y", &t) == nullptr)
-		return -1;
-	return timegm(&t);
-}
-
-bool IsString(const std::string &line, int length, int group, bool lower)
-{
-	const char *set = lower ? LOWER : UPPER;
-	size_t at = 0;
-	for (int i = 0; i < length; i++) {
-		if (group > 0 && i > 0 && i % group == 0 && (at >= line.size() || line[at++] != '-'))
-			return false;
-		if (at >= line.size() || line[at] == '\0' || !std::strchr(set, line[at]))
-			return false;
-		at++;
-	}
-	return at == line.size();
-}
-
-static const std::regex STAMP("Runtime is: (Sun|Mon|Tue|Wed|Thu|Fri|Sat) "
-                       "(Jan|Feb|Mar|Apr|May|Jun|Jul|Aug|Sep|Oct|Nov|Dec) "
-                       "[ 123][0-9] [0-2][0-9]:[0-5][0-9]:[0-6][0-9] [0-9]{4}");
-
-// Checks that out is prefix, then strings of the given length, then the
-// stamp and an empty line when stamped.
 void ExpectRun(const std::vector<std::string> &args, const std::string &prefix, size_t strings,
                int length, int group, bool lower, bool stamped)
 {
@@ -137,16 +109,7 @@ void ExpectRun(const std::vector<std::string> &args, const std::string &prefix, 
 	const Result r = Korvane(args);
 	EXPECT_EQ(r.status, 0) << label;
 	EXPECT_EQ(r.err, "") << label;
-	ASSERT_EQ(r.out.substr(0, prefix.size()), prefix) << label;
-	std::vector<std::string> lines = Lines(r.out.substr(prefix.size()));
-	if (stamped) {
-		ASSERT_GE(lines.size(), 2u) << label;
-		EXPECT_EQ(lines.back(), "") << label;
-		EXPECT_TRUE(std::regex_match(lines[lines.size() - 2], STAMP)) << label << lines[lines.size() - 2];
-		lines.resize(lines.size() - 2);
-	}
-	ASSERT_EQ(lines.size(), strings) << label;
-	for (const auto &line : lines)
-		EXPECT_TRUE(IsString(line, length, group, lower)) << label << line;
+	EXPECT_EQ(r.out, prefix + Strings(START + 1, static_cast<int>(strings), length, group, lower) +
+	                     (stamped ? STAMP : ""))
+	    << label;
 }
-

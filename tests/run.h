@@ -1,10 +1,12 @@
-// Runs the built korvane as a user would and hands back what it wrote, plus
-// the checks on output shape that several test files share.
+// Runs the built korvane as a user would, on a clock the test sets, and
+// hands back what it wrote; and the exact output a run must have.
 #pragma once
 
 #include <ctime>
 #include <string>
 #include <vector>
+
+#include "expected.h"
 
 enum class Stdout { Pipe, DevFull, Closed };
 
@@ -13,28 +15,24 @@ struct Result {
 	int status;  // exit status, or -signal when a signal ended it
 };
 
-// Runs argv as given; environment: TZ=UTC plus extra.
+// Unless a test sets its own, every run's clock reads START first (the start
+// time), START + 1 next (the seed), and an hour later at every reading after.
+constexpr std::time_t START = 1772694489;
+extern const std::string CLOCK;  // "KORVANE_CLOCK=..." for those readings
+extern const std::string STAMP;  // the stamp line START gives in UTC
+
+// Runs argv with TZ=UTC, the test clock and $KORVANE naming the binary;
+// each "NAME=value" of env replaces or adds to those.
 Result Exec(const std::vector<std::string> &argv, Stdout mode = Stdout::Pipe,
-            const std::vector<std::string> &extra = {});
-// Runs korvane with args; $KORVANE names it for bash -c scripts.
-Result Korvane(const std::vector<std::string> &args, Stdout mode = Stdout::Pipe);
+            const std::vector<std::string> &env = {});
+Result Korvane(const std::vector<std::string> &args, Stdout mode = Stdout::Pipe,
+               const std::vector<std::string> &env = {});
 Result Shell(const std::string &script);
 
-std::vector<std::string> Lines(const std::string &text);
-
-// The start time a "Runtime is: ..." stamp at the start of text shows, read
-// as UTC; -1 when text does not start with one.
-std::time_t StampTime(const std::string &text);
-
-// True when line is a string of length drawn characters in groups of group.
-bool IsString(const std::string &line, int length, int group, bool lower);
-
-extern const char *const LOWER;
-extern const char *const UPPER;
 // The usage line and help text as -h writes them, and the version line.
 extern const std::string USAGE, HELP, VERSION;
 
-// Expects status 0, nothing on standard error, and out to be prefix, then
-// strings lines of that shape, then the stamp and an empty line if stamped.
+// Expects status 0, nothing on standard error, and exactly prefix, then the
+// strings the seed START + 1 gives, then the stamp and an empty line.
 void ExpectRun(const std::vector<std::string> &args, const std::string &prefix, size_t strings,
                int length, int group, bool lower, bool stamped);
