@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The floor for korvane's per-character cost: one write(2) of one byte per
 // character, nothing else.
 #include <unistd.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The floor for korvane's start-up: a C++ program that prints one line.
 #include <cstdio>
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Cross-build for 64-bit Windows with mingw-w64; CTest runs the result
 # under wine.
 set(CMAKE_SYSTEM_NAME Windows)

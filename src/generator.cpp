@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Random strings. Each character is drawn and written before the next is
 // drawn, so it leaves the process as soon as it exists and a string of any
 // length costs no memory.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // GenString, which writes one random string, and the check that every write
 // to standard output goes through.
 #ifndef KORVANE_GENERATOR_H

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // korvane: writes random alphanumeric strings to standard output, one a line.
 // This file holds the entry point, the option parser and the run sequence;
 // the strings themselves come from GenString.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The run's settings, one per option letter, and the length of a string when
 // none is asked for. The option parser writes them once; the run sequence and
 // the generator only read them.

@@ -1,3 +1,4 @@
+/* SPDX-License-Identifier: MIT */
 /* A clock the tests set: preloaded into the runs they make, time() answers
  * the readings listed in $KORVANE_CLOCK, one a call, and the last one for
  * every call after it. Plain C with no constructor and no dlsym, so that it

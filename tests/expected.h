@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What korvane writes for a seed, by the C library's own srand/rand: one
 // draw per character, r % the size of the set, and a '-' before each
 // positive multiple of group, which draws nothing. The tests and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A write that fails ends the run at once with one line on standard error
 // and status 1; a reader that leaves early ends it quietly by SIGPIPE.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The strings against the platform's own std::srand/std::rand for the seed
 // the test clock gives, and the system calls that carry them out.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The option parser: only the letter after '-' counts, values are attached
 // and read the way atoi reads them, and anything else is reported and skipped.
 #include <gtest/gtest.h>

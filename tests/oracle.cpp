@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What korvane writes for the seed its runtime stamp shows, by the srand and
 // rand of the C runtime this is built for and run on:
 //   oracle "Runtime is: Thu Mar  5 07:08:09 2026" STRINGS LENGTH GROUP LOWER

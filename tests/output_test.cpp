@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Fixed texts and what each combination of -c, -i, -h, -v and -t writes.
 #include <gtest/gtest.h>
 

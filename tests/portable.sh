@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The texts, strings and shapes that must hold on every platform, for a
 # build run through a command prefix: tests/portable.sh wine korvane.exe.
 # $ORACLE, run through the same prefix, gives the strings for a stamp. With

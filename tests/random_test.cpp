@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Randomized argument vectors against a small model of the run sequence.
 // KORVANE_SEED replays a run; KORVANE_VECTORS sets how many vectors to try.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Runs korvane in a child process on the test clock and compares what it
 // wrote with what it must write.
 #include "run.h"

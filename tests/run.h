@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Runs the built korvane as a user would, on a clock the test sets, and
 // hands back what it wrote; and the exact output a run must have.
 #pragma once
