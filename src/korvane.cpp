@@ -39,7 +39,7 @@ constexpr const char HELP[] =
     "If you obtain repeat values  wait at least one second before running the applicaiton again.\n"
     "The functions used in this applicaiton select random output based on the current second.If you obtain repeat values then wait one second before running the applicaiton again or use the -i option to obtain multiple values. To get 5 strings include the argument -i5";
 static_assert(sizeof HELP - 1 == 945);
-constexpr const char VERSION[] = "korvane, version 1.0c";
+constexpr const char VERSION[] = "korvane, version " KORVANE_VERSION;
 
 constexpr const char *DAYS[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
 constexpr const char *MONTHS[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",

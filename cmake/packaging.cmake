@@ -1,0 +1,73 @@
+# SPDX-License-Identifier: MIT
+# Install rules and packages: a .deb that Debian's lintian accepts, a
+# tarball, a Windows zip and a source package, each the same bytes from
+# build to build.
+include(GNUInstallDirs)
+
+if(WIN32)
+  # One folder: the program with its papers beside it.
+  install(TARGETS korvane RUNTIME DESTINATION . COMPONENT korvane)
+  install(FILES README.md LICENSE NEWS DESTINATION . COMPONENT docs)
+  set(CPACK_GENERATOR ZIP)
+else()
+  # gzip -9n: no name and no time stamp in the header, so the same input
+  # always gives the same bytes.
+  find_program(GZIP gzip REQUIRED)
+  foreach(pair doc/korvane.1:korvane.1 NEWS:changelog)
+    string(REPLACE ":" ";" pair ${pair})
+    list(GET pair 0 source)
+    list(GET pair 1 name)
+    add_custom_command(OUTPUT ${name}.gz
+                       COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_CURRENT_SOURCE_DIR}/${source} ${name}
+                       COMMAND ${GZIP} -9nf ${name}
+                       DEPENDS ${source})
+    list(APPEND gzipped ${CMAKE_CURRENT_BINARY_DIR}/${name}.gz)
+  endforeach()
+  add_custom_target(gzipped ALL DEPENDS ${gzipped})
+
+  install(TARGETS korvane RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT korvane)
+  # A stripped install drops the compilers' notes too, as Debian's own
+  # strip does.
+  install(CODE "if(CMAKE_INSTALL_DO_STRIP)
+    execute_process(COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment --remove-section=.note
+                    \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/korvane\"
+                    COMMAND_ERROR_IS_FATAL ANY)
+  endif()" COMPONENT korvane)
+  install(FILES ${CMAKE_CURRENT_BINARY_DIR}/korvane.1.gz
+          DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT korvane)
+  install(FILES README.md LICENSE NEWS DESTINATION ${CMAKE_INSTALL_DOCDIR} COMPONENT docs)
+  # Debian's own papers, for the .deb only: the licence goes in copyright.
+  install(FILES packaging/copyright ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz
+          DESTINATION ${CMAKE_INSTALL_DOCDIR} COMPONENT debian EXCLUDE_FROM_ALL)
+  install(FILES packaging/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides
+          RENAME korvane COMPONENT debian EXCLUDE_FROM_ALL)
+  set(CPACK_GENERATOR TGZ DEB)
+endif()
+
+set(CPACK_PACKAGE_VERSION ${KORVANE_VERSION})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY ${PROJECT_DESCRIPTION})
+set(CPACK_PACKAGE_DESCRIPTION [[
+korvane writes random strings of digits and letters to standard output,
+one a line: by default one string of six characters from the digits and
+the upper-case letters. Options set the length and the number of strings,
+add the lower-case letters, group the characters with '-' and end the
+output with the time the run started.
+.
+The strings come from the C library's rand, seeded with the time in whole
+seconds: they are not for passwords or keys.]])
+set(CPACK_PACKAGE_CONTACT ${KORVANE_MAINTAINER})
+set(CPACK_STRIP_FILES ON)
+set(CPACK_COMPONENTS_GROUPING ALL_COMPONENTS_IN_ONE)
+set(CPACK_ARCHIVE_COMPONENT_INSTALL ON)
+set(CPACK_DEB_COMPONENT_INSTALL ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_SOURCE_GENERATOR TGZ)
+set(CPACK_SOURCE_IGNORE_FILES "/\\\\.git/" "/build/")
+# Read by cpack itself: which components go into which package, and the
+# time stamps when SOURCE_DATE_EPOCH is not set.
+set(CPACK_KORVANE_SOURCE_DIR ${CMAKE_CURRENT_SOURCE_DIR})
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_SOURCE_DIR}/cmake/cpack.cmake)
+set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_SOURCE_DIR}/cmake/stamp.cmake)
+include(CPack)
