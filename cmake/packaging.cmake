@@ -13,17 +13,15 @@ else()
   # gzip -9n: no name and no time stamp in the header, so the same input
   # always gives the same bytes.
   find_program(GZIP gzip REQUIRED)
-  foreach(pair doc/korvane.1:korvane.1 NEWS:changelog)
-    string(REPLACE ":" ";" pair ${pair})
-    list(GET pair 0 source)
-    list(GET pair 1 name)
+  function(korvane_gzip source name)
     add_custom_command(OUTPUT ${name}.gz
                        COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_CURRENT_SOURCE_DIR}/${source} ${name}
                        COMMAND ${GZIP} -9nf ${name}
                        DEPENDS ${source})
-    list(APPEND gzipped ${CMAKE_CURRENT_BINARY_DIR}/${name}.gz)
-  endforeach()
-  add_custom_target(gzipped ALL DEPENDS ${gzipped})
+  endfunction()
+  korvane_gzip(doc/korvane.1 korvane.1)
+  korvane_gzip(NEWS changelog)
+  add_custom_target(gzipped ALL DEPENDS korvane.1.gz changelog.gz)
 
   install(TARGETS korvane RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT korvane)
   # A stripped install drops the compilers' notes too, as Debian's own
