@@ -90,9 +90,7 @@ TEST(Stamp, ShowsTheStartTimeInLocalTime)
 	    {0, "EST5", "Wed Dec 31 19:00:00 1969"},
 	};
 	for (const auto &c : cases) {
-		const std::string clock = "KORVANE_CLOCK=" + std::to_string(c.start) + " " +
-		                          std::to_string(c.start + 1) + " " + std::to_string(c.start + 3600);
-		const Result r = Korvane({"-t", "-i2"}, Stdout::Pipe, {clock, std::string("TZ=") + c.tz});
+		const Result r = Korvane({"-t", "-i2"}, Stdout::Pipe, {Clock(c.start), std::string("TZ=") + c.tz});
 		EXPECT_EQ(r.out, Strings(static_cast<unsigned>(c.start + 1), 2, 6, 0, false) +
 		                     "Runtime is: " + c.stamp + "\n\n");
 	}

@@ -12,7 +12,6 @@
 #include <algorithm>
 #include <cstdlib>
 
-const std::string CLOCK = "KORVANE_CLOCK=1772694489 1772694490 1772698089";
 const std::string STAMP = "Runtime is: Thu Mar  5 07:08:09 2026\n\n";
 const std::string USAGE = "\nkorvane [-h -l -t -v] [-cCharacters] [-iIterations] [-pCount]\n";
 const std::string HELP =
@@ -40,12 +39,18 @@ static std::string Drain(int fd)
 	return text;
 }
 
+std::string Clock(long long start)
+{
+	return "KORVANE_CLOCK=" + std::to_string(start) + " " + std::to_string(start + 1) + " " +
+	       std::to_string(start + 3600);
+}
+
 Result Exec(const std::vector<std::string> &argv, Stdout mode,
             const std::vector<std::string> &env)
 {
 	// g++'s AddressSanitizer will not start behind a preload unless told
 	// not to check the order.
-	std::vector<std::string> vars = {"TZ=UTC", CLOCK, "LD_PRELOAD=" KORVANE_CLOCK_LIB,
+	std::vector<std::string> vars = {"TZ=UTC", Clock(START), "LD_PRELOAD=" KORVANE_CLOCK_LIB,
 	                                 "ASAN_OPTIONS=verify_asan_link_order=0",
 	                                 std::string("KORVANE=") + KORVANE_BIN, "PATH=/usr/bin:/bin"};
 	for (const auto &e : env) {

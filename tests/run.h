@@ -19,7 +19,8 @@ struct Result {
 // Unless a test sets its own, every run's clock reads START first (the start
 // time), START + 1 next (the seed), and an hour later at every reading after.
 constexpr std::time_t START = 1772694489;
-extern const std::string CLOCK;  // "KORVANE_CLOCK=..." for those readings
+// "KORVANE_CLOCK=..." for a clock that reads start, start + 1, then an hour on.
+std::string Clock(long long start);
 extern const std::string STAMP;  // the stamp line START gives in UTC
 
 // Runs argv with TZ=UTC, the test clock and $KORVANE naming the binary;
