@@ -4,6 +4,7 @@
 #include "run.h"
 
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -69,6 +70,8 @@ Result Exec(const std::vector<std::string> &argv, Stdout mode,
 	if (pid == 0) {
 		if (mode == Stdout::Pipe)
 			dup2(out[1], 1);
+		else if (mode == Stdout::DevNull)
+			dup2(open("/dev/null", O_WRONLY), 1);
 		else if (mode == Stdout::DevFull)
 			dup2(open("/dev/full", O_WRONLY), 1);
 		else
@@ -89,10 +92,12 @@ Result Exec(const std::vector<std::string> &argv, Stdout mode,
 	}
 	close(out[1]);
 	close(err[1]);
-	Result r{Drain(out[0]), Drain(err[0]), 0};
+	Result r{Drain(out[0]), Drain(err[0]), 0, 0};
 	int status = 0;
-	waitpid(pid, &status, 0);
+	struct rusage usage {};
+	wait4(pid, &status, 0, &usage);
 	r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -WTERMSIG(status);
+	r.peak_kib = usage.ru_maxrss;
 	return r;
 }
 
