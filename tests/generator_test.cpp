@@ -51,7 +51,7 @@ TEST(Generator, DrawsFromTheWholeSetAndNothingElse)
 // The write(2) calls a run makes, each as "fd: bytes".
 std::vector<std::string> Writes(const std::vector<std::string> &args)
 {
-	std::vector<std::string> argv = {"/usr/bin/strace", "-f", "-qq", "-e", "trace=write", "-xx",
+	std::vector<std::string> argv = {STRACE, "-f", "-qq", "-e", "trace=write", "-xx",
 	                                 "-s", "100000", KORVANE_BIN};
 	argv.insert(argv.end(), args.begin(), args.end());
 	// LeakSanitizer cannot run under ptrace.
