@@ -2,6 +2,8 @@
 // Fixed texts and what each combination of -c, -i, -h, -v and -t writes.
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 #include "run.h"
 
 namespace {
@@ -67,7 +69,8 @@ TEST(Phases, StringsLengthAndStamp)
 
 // The stamp shows the first clock reading, in local time and asctime's
 // layout, though the clock moves on before it is written; the seed is the
-// second reading.
+// second reading. A reading whose year is past int's range has no local
+// time, and the stamp says so, still followed by its empty line.
 TEST(Stamp, ShowsTheStartTimeInLocalTime)
 {
 	const struct {
@@ -88,6 +91,7 @@ TEST(Stamp, ShowsTheStartTimeInLocalTime)
 	    {4107542401, "UTC", "Mon Mar  1 00:00:01 2100"},
 	    {1798747200, "JST-9", "Fri Jan  1 05:00:00 2027"},
 	    {0, "EST5", "Wed Dec 31 19:00:00 1969"},
+	    {INT64_MIN, "UTC", "unknown"},
 	};
 	for (const auto &c : cases) {
 		const Result r = Korvane({"-t", "-i2"}, Stdout::Pipe, {Clock(c.start), std::string("TZ=") + c.tz});
