@@ -2,7 +2,9 @@
 /* A clock the tests set: preloaded into the runs they make, time() answers
  * the readings listed in $KORVANE_CLOCK, one a call, and the last one for
  * every call after it. Plain C with no constructor and no dlsym, so that it
- * loads into sanitized and plain processes alike. */
+ * loads into sanitized and plain processes alike. Built with korvane's own
+ * definitions, its time() is the symbol korvane's calls bind to: time, or
+ * __time64 where 32-bit glibc gives 64-bit time under another name. */
 #include <stdlib.h>
 #include <time.h>
 
