@@ -18,8 +18,8 @@ run() { # arguments
 	local status=${out##*.}
 	out=${out%.*}
 	[ ! -s "$err" ] || sed 's/^/  (standard error) /' "$err"
-	[ "$status" = 0 ] || echo "  (exit status $status)"
-	[ "$status" = 0 ] && ! grep -q '^korvane:' "$err"
+	[ "$status" = 0 ] || { echo "  (exit status $status)"; return 1; }
+	! grep -q '^korvane:' "$err"
 }
 check() { # name, regex for the whole output, arguments
 	local name=$1 re=$2
@@ -49,7 +49,10 @@ check unknown "Unknown option -x Try -h to display help${n}Unknown option -C5 Tr
 seeded groups 3 10 4 0 -c10 -i3 -p4
 seeded lower 1 200 0 1 -c200 -l
 check stamp "($s{6}$n){2}Runtime is: $day [0-2][0-9]:[0-5][0-9]:[0-6][0-9] [0-9]{4}$n$n" -t -i2
-if run -h && [ ${#out} = 1009 ]; then pass=$((pass + 1)); else fail=$((fail + 1)); echo "FAIL help: ${#out} bytes"; fi
+run -h
+ran=$?
+help=$(printf %s "$out" | wc -c)
+if [ $ran = 0 ] && [ "$help" = 1009 ]; then pass=$((pass + 1)); else fail=$((fail + 1)); echo "FAIL help: $help bytes"; fi
 if [ "${EOL:-lf}" = crlf ]; then
 	end=$("${prefix[@]}" -v 2>/dev/null | od -An -tx1 | tr -d ' \n')
 	if [ "${end: -4}" = 0d0a ]; then pass=$((pass + 1)); else fail=$((fail + 1)); echo "FAIL crlf: $end"; fi
