@@ -3,8 +3,13 @@
 // and status 1; a reader that leaves early ends it quietly by SIGPIPE.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 
 #include "run.h"
 
@@ -72,24 +77,65 @@ TEST(Failures, EveryPhaseStopsAtTheFirstFailedWrite)
 	}
 }
 
-// Nothing is kept per character or per string: memory stays flat. A forked
-// child's peak starts at its parent's, so the outputs go to /dev/null and
-// this process stays small.
+// Under user-mode emulation the kernel runs the emulator, not the program:
+// /proc/self/stat is the emulator's make-up, with a resident size of 0, and
+// VmHWM is the emulator's own peak. Empty where the figures are the run's.
+std::string WhyNoPeak()
+{
+	std::FILE *f = std::fopen("/proc/self/stat", "r");
+	if (f == nullptr)
+		return "no /proc/self/stat";
+	char stat[4096] = "";
+	const size_t n = std::fread(stat, 1, sizeof stat - 1, f);
+	std::fclose(f);
+	stat[n] = '\0';
+	// Field 24, the resident size, is the 22nd after the name's ')'.
+	const char *at = std::strrchr(stat, ')');
+	long rss = 0;
+	for (int field = 2; at != nullptr && field < 24; field++)
+		if ((at = std::strchr(at + 1, ' ')) != nullptr && field == 23)
+			rss = std::atol(at + 1);
+	return rss > 0 ? "" : "/proc/self/stat gives a resident size of 0 (user-mode emulation)";
+}
+
+// Nothing is kept per character or per string: memory stays flat. Each
+// figure is the run's own peak, as peak.c reports it, the least of three
+// runs, since where the C library's pages land moves a run's peak by some
+// 100 KiB. A korvane that kept half a byte a string, or a byte every fourth
+// character, would be 400 to 500 KiB above the default run.
 TEST(Failures, MemoryDoesNotGrowWithTheCount)
 {
-	long peak[3] = {};
+	if (const std::string why = WhyNoPeak(); !why.empty())
+		GTEST_SKIP() << "no peak memory of the run's own here: " << why;
+	char file[] = "/tmp/korvane-peak.XXXXXX";
+	const int fd = mkstemp(file);
+	ASSERT_GE(fd, 0);
+	close(fd);
 	const std::vector<std::string> runs[] = {{}, {"-c2000000"}, {"-i1000000", "-c1"}};
+	long peak[3] = {};
 	for (int i = 0; i < 3; i++) {
-		const Result r = Korvane(runs[i], Stdout::DevNull);
-		EXPECT_EQ(r.status, 0);
-		EXPECT_EQ(r.err, "");
-		peak[i] = r.peak_kib;
+		for (int again = 0; again < 3; again++) {
+			ASSERT_EQ(truncate(file, 0), 0);
+			const Result r = Korvane(runs[i], Stdout::DevNull,
+			                         {"LD_PRELOAD=" KORVANE_CLOCK_LIB " " KORVANE_PEAK_LIB,
+			                          std::string("KORVANE_PEAK=") + file});
+			EXPECT_EQ(r.status, 0);
+			EXPECT_EQ(r.err, "");
+			std::FILE *f = std::fopen(file, "r");
+			ASSERT_NE(f, nullptr);
+			long kib = 0;
+			const int read = std::fscanf(f, "VmHWM: %ld kB", &kib);
+			std::fclose(f);
+			ASSERT_EQ(read, 1) << "no figure from run " << i;
+			peak[i] = again == 0 ? kib : std::min(peak[i], kib);
+		}
 	}
-	EXPECT_GT(peak[0], 0);
-	EXPECT_LT(peak[1], peak[0] + 1024);
-	EXPECT_LT(peak[2], peak[0] + 1024);
+	std::remove(file);
 	std::printf("peak KiB: default %ld, -c2000000 %ld, -i1000000 -c1 %ld\n", peak[0], peak[1],
 	            peak[2]);
+	EXPECT_GT(peak[0], 0);
+	EXPECT_LE(peak[1], peak[0] + 256);
+	EXPECT_LE(peak[2], peak[0] + 256);
 }
 
 }  // namespace

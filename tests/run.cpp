@@ -4,7 +4,6 @@
 #include "run.h"
 
 #include <fcntl.h>
-#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -92,12 +91,10 @@ Result Exec(const std::vector<std::string> &argv, Stdout mode,
 	}
 	close(out[1]);
 	close(err[1]);
-	Result r{Drain(out[0]), Drain(err[0]), 0, 0};
+	Result r{Drain(out[0]), Drain(err[0]), 0};
 	int status = 0;
-	struct rusage usage {};
-	wait4(pid, &status, 0, &usage);
+	waitpid(pid, &status, 0);
 	r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -WTERMSIG(status);
-	r.peak_kib = usage.ru_maxrss;
 	return r;
 }
 

@@ -13,8 +13,7 @@ enum class Stdout { Pipe, DevNull, DevFull, Closed };
 
 struct Result {
 	std::string out, err;
-	int status;     // exit status, or -signal when a signal ended it
-	long peak_kib;  // the child's peak resident size, as wait4 reports it
+	int status;  // exit status, or -signal when a signal ended it
 };
 
 // Unless a test sets its own, every run's clock reads START first (the start
