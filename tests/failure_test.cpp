@@ -138,4 +138,22 @@ TEST(Failures, MemoryDoesNotGrowWithTheCount)
 	EXPECT_LE(peak[2], peak[0] + 256);
 }
 
+// The runner itself: a child that fills one stream, in either order, while
+// the test would wait on the other, must not hang it.
+TEST(Runner, ReadsBothStreamsAtOnce)
+{
+	const std::string mib(1 << 20, '\0');
+	const struct {
+		std::string script, out, err;
+	} cases[] = {
+	    {"head -c 1048576 /dev/zero >&2; echo out", "out\n", mib},
+	    {"head -c 1048576 /dev/zero; echo err >&2", mib, "err\n"},
+	};
+	for (const auto &c : cases) {
+		const Result r = Shell(c.script);
+		EXPECT_EQ(r.status, 0);
+		EXPECT_TRUE(r.out == c.out && r.err == c.err) << c.script;
+	}
+}
+
 }  // namespace

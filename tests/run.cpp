@@ -4,12 +4,14 @@
 #include "run.h"
 
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdlib>
 
 const std::string STAMP = "Runtime is: Thu Mar  5 07:08:09 2026\n\n";
@@ -28,15 +30,32 @@ const std::string HELP =
     "values. To get 5 strings include the argument -i5";
 const std::string VERSION = "korvane, version 1.0c\n";
 
-static std::string Drain(int fd)
+// Reads both pipes to their ends at once: a child that fills one while the
+// test waits on the other would block, and the test with it.
+static void Drain(int out, int err, Result &r)
 {
-	std::string text;
+	struct pollfd fds[2] = {{out, POLLIN, 0}, {err, POLLIN, 0}};
+	std::string *texts[2] = {&r.out, &r.err};
 	char buf[65536];
-	ssize_t n;
-	while ((n = read(fd, buf, sizeof buf)) > 0)
-		text.append(buf, static_cast<size_t>(n));
-	close(fd);
-	return text;
+	for (int open = 2; open > 0;) {
+		if (poll(fds, 2, -1) < 0) {
+			if (errno == EINTR)
+				continue;
+			std::abort();
+		}
+		for (int i = 0; i < 2; i++) {
+			if (fds[i].fd < 0 || fds[i].revents == 0)
+				continue;
+			const ssize_t n = read(fds[i].fd, buf, sizeof buf);
+			if (n > 0) {
+				texts[i]->append(buf, static_cast<size_t>(n));
+			} else if (n == 0 || errno != EINTR) {
+				close(fds[i].fd);
+				fds[i].fd = -1;
+				open--;
+			}
+		}
+	}
 }
 
 std::string Clock(long long start)
@@ -91,7 +110,8 @@ Result Exec(const std::vector<std::string> &argv, Stdout mode,
 	}
 	close(out[1]);
 	close(err[1]);
-	Result r{Drain(out[0]), Drain(err[0]), 0};
+	Result r{"", "", 0};
+	Drain(out[0], err[0], r);
 	int status = 0;
 	waitpid(pid, &status, 0);
 	r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -WTERMSIG(status);
