@@ -61,8 +61,20 @@ set(CPACK_DEB_COMPONENT_INSTALL ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The source package is git's, not cpack's: cpack would take whatever lies
+# in the folder, in the file system's order, with the builder's modes.
+set(source_package ${CMAKE_CURRENT_BINARY_DIR}/packages/korvane-${KORVANE_VERSION}-Source.tar.gz)
+add_custom_target(dist
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/packages
+  COMMAND ${CMAKE_COMMAND} -DSOURCE_DIR=${CMAKE_CURRENT_SOURCE_DIR}
+          -DPREFIX=korvane-${KORVANE_VERSION}-Source -DOUTPUT=${source_package}
+          -P ${CMAKE_CURRENT_SOURCE_DIR}/cmake/source.cmake
+  COMMENT "Source package ${source_package}" VERBATIM)
+# cpack's own source package, for whoever asks for it, at least leaves out
+# git's folder and the builds.
 set(CPACK_SOURCE_GENERATOR TGZ)
-set(CPACK_SOURCE_IGNORE_FILES "/\\\\.git/" "/build/")
+set(CPACK_SOURCE_IGNORE_FILES "^${CMAKE_CURRENT_SOURCE_DIR}/\\\\.git/" "^${CMAKE_CURRENT_SOURCE_DIR}/build/"
+    "^${CMAKE_CURRENT_BINARY_DIR}/")
 # Read by cpack itself: which components go into which package, and the
 # time stamps when SOURCE_DATE_EPOCH is not set.
 set(CPACK_KORVANE_SOURCE_DIR ${CMAKE_CURRENT_SOURCE_DIR})
