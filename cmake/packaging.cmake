@@ -4,6 +4,11 @@
 # build to build.
 include(GNUInstallDirs)
 
+# Folders that the install makes are 0755 whatever the umask; files take
+# install's own 0644, and programs 0755.
+set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
+    OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+
 if(WIN32)
   # One folder: the program with its papers beside it.
   install(TARGETS korvane RUNTIME DESTINATION . COMPONENT korvane)
@@ -29,7 +34,10 @@ else()
   install(CODE "if(CMAKE_INSTALL_DO_STRIP)
     execute_process(COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment --remove-section=.note
                     \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/korvane\"
-                    COMMAND_ERROR_IS_FATAL ANY)
+                    RESULT_VARIABLE failed)
+    if(failed)
+      message(FATAL_ERROR \"strip failed\")
+    endif()
   endif()" COMPONENT korvane)
   install(FILES ${CMAKE_CURRENT_BINARY_DIR}/korvane.1.gz
           DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT korvane)
