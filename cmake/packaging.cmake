@@ -79,10 +79,16 @@ add_custom_target(dist
           -P ${CMAKE_CURRENT_SOURCE_DIR}/cmake/source.cmake
   COMMENT "Source package ${source_package}" VERBATIM)
 # cpack's own source package, for whoever asks for it, at least leaves out
-# git's folder and the builds.
+# git's folder and the builds. The patterns are matched against whole paths,
+# so the folders' own names are taken literally: a checkout in c++/ is no
+# pattern. cpack reads them back from a file it writes, hence the doubled
+# backslashes.
 set(CPACK_SOURCE_GENERATOR TGZ)
-set(CPACK_SOURCE_IGNORE_FILES "^${CMAKE_CURRENT_SOURCE_DIR}/\\\\.git/" "^${CMAKE_CURRENT_SOURCE_DIR}/build/"
-    "^${CMAKE_CURRENT_BINARY_DIR}/")
+foreach(folder IN ITEMS CMAKE_CURRENT_SOURCE_DIR CMAKE_CURRENT_BINARY_DIR)
+  string(REGEX REPLACE "([][+.*?()^$|\\\\])" "\\\\\\\\\\1" ${folder}_pattern "${${folder}}")
+endforeach()
+set(CPACK_SOURCE_IGNORE_FILES "^${CMAKE_CURRENT_SOURCE_DIR_pattern}/\\\\.git/"
+    "^${CMAKE_CURRENT_SOURCE_DIR_pattern}/build/" "^${CMAKE_CURRENT_BINARY_DIR_pattern}/")
 # Read by cpack itself: which components go into which package, and the
 # time stamps when SOURCE_DATE_EPOCH is not set.
 set(CPACK_KORVANE_SOURCE_DIR ${CMAKE_CURRENT_SOURCE_DIR})
