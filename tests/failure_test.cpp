@@ -41,6 +41,34 @@ TEST(Failures, WriteErrorsAreReported)
 	}
 }
 
+// Writes that take less than asked, one letter of the schedule a write (see
+// writes.c): a short write goes on from the first byte not taken, an
+// interrupted one is made again, and one that takes nothing ends the run as
+// a full disk does, with what was taken before it out and nothing after.
+TEST(Failures, WritesThatTakeLessThanAsked)
+{
+	const struct {
+		std::string schedule;
+		std::vector<std::string> args;
+		std::string out, err;
+	} cases[] = {
+	    // Every write takes one byte: a '-' and its character come apart.
+	    {"s", {"-c12", "-p1", "-i2", "-l"}, Strings(START + 1, 2, 12, 1, true), ""},
+	    // Interrupted: a lone character, then the rest of a short write.
+	    {"e.se.", {"-c6", "-p1", "-t"}, Strings(START + 1, 1, 6, 1, false) + STAMP, ""},
+	    {"0.", {}, "", FULL},
+	    {"..s0.", {"-c5", "-p2"}, Strings(START + 1, 1, 5, 2, false).substr(0, 3), FULL},
+	};
+	for (const auto &c : cases) {
+		const Result r = Korvane(c.args, Stdout::Pipe,
+		                         {"LD_PRELOAD=" KORVANE_CLOCK_LIB " " KORVANE_WRITES_LIB,
+		                          "KORVANE_WRITES=" + c.schedule});
+		EXPECT_EQ(r.out, c.out) << c.schedule;
+		EXPECT_EQ(r.err, c.err) << c.schedule;
+		EXPECT_EQ(r.status, c.err.empty() ? 0 : 1) << c.schedule;
+	}
+}
+
 TEST(Failures, ClosedPipe)
 {
 	// SIGPIPE ignored: the failed write is reported.

@@ -52,6 +52,7 @@ TEST(Phases, StringsLengthAndStamp)
 	    {{"-c8", "-i1", "-t"}, "", 1, 8, true},
 	    {{"-t", "-c8", "-i3"}, "", 3, 8, true},
 	    {{"-c1", "-i2"}, "", 2, 1, false},
+	    {{"-c1", "-i3", "-t"}, "", 3, 1, true},
 	    {{"-h", "-c4"}, help, 1, 4, false},
 	    {{"-v", "-c4", "-i2", "-t"}, VERSION, 2, 4, true},
 	    {{"-h", "-i1", "-t"}, help, 0, 6, false},
