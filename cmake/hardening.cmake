@@ -3,9 +3,9 @@
 # has each piece: _FORTIFY_SOURCE=2, -fstack-protector-strong, PIE and
 # -z relro -z now. Each piece yields to the builder: none is added that the
 # caller's flags or the compiler's own defaults already set, at any level,
-# so a packager's _FORTIFY_SOURCE=3 stays 3. Not in the Debug build, which
-# the sanitizers use and where _FORTIFY_SOURCE, wanting optimisation, would
-# only warn.
+# so a packager's _FORTIFY_SOURCE=3 stays 3. The Debug build, which the
+# sanitizers use and where _FORTIFY_SOURCE, wanting optimisation, would only
+# warn, gets PIE alone.
 include(CheckCXXSourceCompiles)
 include(CheckLinkerFlag)
 include(CheckPIESupported)
@@ -65,7 +65,7 @@ if(KORVANE_HAS_FORTIFY_AND_STACK_PROTECTOR)
   endif()
 endif()
 
-check_pie_supported(LANGUAGES CXX OUTPUT_VARIABLE pie_output)
+check_pie_supported(LANGUAGES CXX)
 if(CMAKE_CXX_LINK_PIE_SUPPORTED)
   set_target_properties(korvane PROPERTIES POSITION_INDEPENDENT_CODE ON)
 endif()

@@ -69,8 +69,9 @@ set(CPACK_DEB_COMPONENT_INSTALL ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The source package is git's, not cpack's: cpack would take whatever lies
-# in the folder, in the file system's order, with the builder's modes.
+# The source package is git's: the files it tracks, nothing else (see
+# source.cmake). cpack's own would take whatever lies in the folder, so its
+# configuration goes, and with it the package_source target.
 set(source_package ${CMAKE_CURRENT_BINARY_DIR}/packages/korvane-${KORVANE_VERSION}-Source.tar.gz)
 add_custom_target(dist
   COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/packages
@@ -78,17 +79,6 @@ add_custom_target(dist
           -DPREFIX=korvane-${KORVANE_VERSION}-Source -DOUTPUT=${source_package}
           -P ${CMAKE_CURRENT_SOURCE_DIR}/cmake/source.cmake
   COMMENT "Source package ${source_package}" VERBATIM)
-# cpack's own source package, for whoever asks for it, at least leaves out
-# git's folder and the builds. The patterns are matched against whole paths,
-# so the folders' own names are taken literally: a checkout in c++/ is no
-# pattern. cpack reads them back from a file it writes, hence the doubled
-# backslashes.
-set(CPACK_SOURCE_GENERATOR TGZ)
-foreach(folder IN ITEMS CMAKE_CURRENT_SOURCE_DIR CMAKE_CURRENT_BINARY_DIR)
-  string(REGEX REPLACE "([][+.*?()^$|\\\\])" "\\\\\\\\\\1" ${folder}_pattern "${${folder}}")
-endforeach()
-set(CPACK_SOURCE_IGNORE_FILES "^${CMAKE_CURRENT_SOURCE_DIR_pattern}/\\\\.git/"
-    "^${CMAKE_CURRENT_SOURCE_DIR_pattern}/build/" "^${CMAKE_CURRENT_BINARY_DIR_pattern}/")
 # Read by cpack itself: which components go into which package, and the
 # time stamps when SOURCE_DATE_EPOCH is not set.
 set(CPACK_KORVANE_SOURCE_DIR ${CMAKE_CURRENT_SOURCE_DIR})
@@ -96,3 +86,4 @@ set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_SOURCE_DIR}/cmake/cpack.cmake)
 set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_SOURCE_DIR}/cmake/stamp.cmake)
 set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_CURRENT_SOURCE_DIR}/cmake/repack.cmake)
 include(CPack)
+file(REMOVE ${CPACK_SOURCE_OUTPUT_CONFIG_FILE})
