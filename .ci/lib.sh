@@ -1,0 +1,46 @@
+# shellcheck shell=bash disable=SC2034,SC2064
+# SPDX-License-Identifier: MIT
+# What CI's stages share: each sources this, then works from the top.
+set -euo pipefail
+cd "$(dirname "${BASH_SOURCE[0]}")/.."
+version=$(sed -n 's/^set(KORVANE_VERSION \(.*\))$/\1/p' CMakeLists.txt)
+packages=build/release/packages
+build_tools=(cmake g++ make)
+[ "${CMAKE_GENERATOR:-}" != Ninja ] || build_tools+=(ninja=ninja-build)
+test_tools=(/usr/include/gtest/gtest.h=libgtest-dev strace)
+
+# need [--lean] ITEM...: installs what is missing; an ITEM is a command or a
+# path, with =PACKAGE,... where the packages have other names. --lean leaves
+# out recommends: reprotest's would bring diffoscope's hundreds of packages.
+need() {
+	local lean=() want=() item sudo=()
+	[ "$1" != --lean ] || { lean=(--no-install-recommends); shift; }
+	for item; do
+		[ -e "${item%%=*}" ] || command -v "${item%%=*}" >/dev/null ||
+			{ IFS=, read -ra item <<<"${item#*=}"; want+=("${item[@]}"); }
+	done
+	[ ${#want[@]} -gt 0 ] || return 0
+	[ "$(id -u)" = 0 ] || sudo=(sudo)
+	"${sudo[@]}" apt-get update -q
+	DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q "${lean[@]}" "${want[@]}"
+}
+root_only() { [ "$(id -u)" = 0 ] || { echo "${0##*/}: run as root: $1" >&2; exit 1; }; }
+on_exit() { # the cleanup, on every exit, a signal's too
+	trap "$1" EXIT
+	trap 'exit 129' HUP
+	trap 'exit 130' INT
+	trap 'exit 143' TERM
+}
+# Every test can run on this machine: one that skips itself fails the stage.
+no_skips() { ! grep -q 'tests did not run' "$1" || { echo "$1: tests were skipped"; exit 1; }; }
+
+# The lines of the n-th indented block under the heading "## heading".
+readme() { # heading, n (1 if not given)
+	awk -v heading="## $1" -v n="${2:-1}" '$0 == heading { under = 1; next } under && /^## / { exit }
+		under && /^    / { if (!inside++) block++; if (block == n) { sub(/^    /, ""); print }; next }
+		{ inside = 0 } block >= n { exit }' README.md
+}
+# Every package, as a packager makes them: the release workflow's, and the
+# Windows zip without the checks under wine.
+packing='cmake --workflow --preset release >/dev/null && cmake --preset mingw >/dev/null &&
+	cmake --build --preset mingw >/dev/null && cpack --preset mingw >/dev/null'
