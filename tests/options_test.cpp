@@ -59,7 +59,7 @@ TEST(Options, Table)
 	};
 	for (const auto &c : cases)
 		ExpectRun(c.args, c.messages, c.strings, c.length, c.group, c.lower, false);
-	ExpectRun({"-time", "-version"}, "korvane, version 1.0c\n", 0, 6, 0, false, false);
+	ExpectRun({"-time", "-version"}, VERSION, 0, 6, 0, false, false);
 	ExpectRun({"-time", "-c5"}, "", 1, 5, 0, false, true);
 }
 

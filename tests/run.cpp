@@ -28,7 +28,7 @@ const std::string HELP =
     "applicaiton select random output based on the current second.If you obtain repeat values then "
     "wait one second before running the applicaiton again or use the -i option to obtain multiple "
     "values. To get 5 strings include the argument -i5";
-const std::string VERSION = "korvane, version 1.0c\n";
+const std::string VERSION = "korvane, version " KORVANE_VERSION "\n";
 
 // Reads both pipes to their ends at once: a child that fills one while the
 // test waits on the other would block, and the test with it.
