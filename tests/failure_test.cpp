@@ -43,8 +43,9 @@ TEST(Failures, WriteErrorsAreReported)
 
 // Writes that take less than asked, one letter of the schedule a write (see
 // writes.c): a short write goes on from the first byte not taken, an
-// interrupted one is made again, and one that takes nothing ends the run as
-// a full disk does, with what was taken before it out and nothing after.
+// interrupted one is made again, and one that fails otherwise or takes
+// nothing ends the run, a write of 0 as a full disk does, with what was
+// taken before it out and nothing after.
 TEST(Failures, WritesThatTakeLessThanAsked)
 {
 	const struct {
@@ -58,6 +59,10 @@ TEST(Failures, WritesThatTakeLessThanAsked)
 	    {"e.se.", {"-c6", "-p1", "-t"}, Strings(START + 1, 1, 6, 1, false) + STAMP, ""},
 	    {"0.", {}, "", FULL},
 	    {"..s0.", {"-c5", "-p2"}, Strings(START + 1, 1, 5, 2, false).substr(0, 3), FULL},
+	    // Only an interrupted write is made again: not another error, nor a
+	    // write of 0 that follows an interrupted one and finds errno EINTR.
+	    {"p.", {}, "", "korvane: write error: Operation not permitted\n"},
+	    {"e0.", {}, "", FULL},
 	};
 	for (const auto &c : cases) {
 		const Result r = Korvane(c.args, Stdout::Pipe,

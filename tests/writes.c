@@ -6,6 +6,7 @@
  *   .  as asked
  *   s  short: the first byte alone is written
  *   e  interrupted before any byte is written: -1 and EINTR
+ *   p  refused, as a sealed file refuses it: -1 and EPERM
  *   0  nothing is written, and 0 is returned
  * Only korvane's own writes come here: stdio calls the C library's internal
  * write, which no preload replaces. Plain C with no dlsym, as the clock is;
@@ -27,8 +28,8 @@ ssize_t write(int fd, const void *bytes, size_t size)
 		what = schedule[calls < letters ? calls : letters - 1];
 		calls++;
 	}
-	if (what == 'e') {
-		errno = EINTR;
+	if (what == 'e' || what == 'p') {
+		errno = what == 'e' ? EINTR : EPERM;
 		return -1;
 	}
 	if (what == '0')
