@@ -1,13 +1,21 @@
-# shellcheck shell=bash disable=SC2034,SC2064
+# shellcheck shell=bash
 # SPDX-License-Identifier: MIT
 # What CI's stages share: each sources this, then works from the top.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
-version=$(sed -n 's/^set(KORVANE_VERSION \(.*\))$/\1/p' CMakeLists.txt)
-packages=build/release/packages
+mkdir -p build # where every stage builds and keeps its logs
 build_tools=(cmake g++ make)
 [ "${CMAKE_GENERATOR:-}" != Ninja ] || build_tools+=(ninja=ninja-build)
-test_tools=(/usr/include/gtest/gtest.h=libgtest-dev strace)
+# shellcheck disable=SC2034 # the stages that source this read these
+{
+	version=$(sed -n 's/^set(KORVANE_VERSION \(.*\))$/\1/p' CMakeLists.txt)
+	packages=build/release/packages
+	test_tools=(/usr/include/gtest/gtest.h=libgtest-dev strace)
+	# Every package, as a packager makes them: the release workflow's, and
+	# the Windows zip without the checks under wine.
+	packing='cmake --workflow --preset release >/dev/null && cmake --preset mingw >/dev/null &&
+		cmake --build --preset mingw >/dev/null && cpack --preset mingw >/dev/null'
+}
 
 # need [--lean] ITEM...: installs what is missing; an ITEM is a command or a
 # path, with =PACKAGE,... where the packages have other names. --lean leaves
@@ -26,10 +34,9 @@ need() {
 }
 root_only() { [ "$(id -u)" = 0 ] || { echo "${0##*/}: run as root: $1" >&2; exit 1; }; }
 on_exit() { # the cleanup, on every exit, a signal's too
+	# shellcheck disable=SC2064 # the caller's cleanup, as the caller wrote it
 	trap "$1" EXIT
-	trap 'exit 129' HUP
-	trap 'exit 130' INT
-	trap 'exit 143' TERM
+	trap 'exit 129' HUP; trap 'exit 130' INT; trap 'exit 143' TERM
 }
 # Every test can run on this machine: one that skips itself fails the stage.
 no_skips() { ! grep -q 'tests did not run' "$1" || { echo "$1: tests were skipped"; exit 1; }; }
@@ -40,7 +47,7 @@ readme() { # heading, n (1 if not given)
 		under && /^    / { if (!inside++) block++; if (block == n) { sub(/^    /, ""); print }; next }
 		{ inside = 0 } block >= n { exit }' README.md
 }
-# Every package, as a packager makes them: the release workflow's, and the
-# Windows zip without the checks under wine.
-packing='cmake --workflow --preset release >/dev/null && cmake --preset mingw >/dev/null &&
-	cmake --build --preset mingw >/dev/null && cpack --preset mingw >/dev/null'
+finds() { # grep's options, text, pattern...: grep finds each in the text, or the first it does not is named
+	local re; for re in "${@:3}"; do grep -q "$1" -- "$re" <<<"$2" || { echo "${0##*/}: no $re"; return 1; }; done
+}
+lintian_clean() { lintian -I --pedantic --fail-on error,warning,info,pedantic,experimental "$@"; }
