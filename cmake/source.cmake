@@ -4,7 +4,7 @@
 # tracked as executable), owned by root, and dated SOURCE_DATE_EPOCH or the
 # last commit. Untracked files, build folders and the folder the checkout
 # lies in play no part. Uncommitted changes are not in it either.
-#   cmake -DSOURCE_DIR=... -DPREFIX=korvane-1.0c-Source -DOUTPUT=....tar.gz -P source.cmake
+#   cmake -DSOURCE_DIR=... -DPREFIX=korvane-VERSION-Source -DOUTPUT=....tar.gz -P source.cmake
 find_program(GIT git)
 find_program(GZIP gzip)
 if(NOT GIT OR NOT GZIP)

@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: MIT
 # The texts, strings and shapes that must hold on every platform, for a
 # build run through a command prefix: tests/portable.sh wine korvane.exe.
-# $ORACLE, run through the same prefix, gives the strings for a stamp.
+# $ORACLE, run through the same emulator, gives the strings for a stamp.
 # $KORVANE_VERSION is the version the build gives; with EOL=crlf, lines must
 # end in CR LF, as Windows console programs' do.
 set -u
