@@ -41,11 +41,11 @@ on_exit() { # the cleanup, on every exit, a signal's too
 # Every test can run on this machine: one that skips itself fails the stage.
 no_skips() { ! grep -q 'tests did not run' "$1" || { echo "$1: tests were skipped"; exit 1; }; }
 
-# The indented block after the line "<!-- ci: NAME ... -->" in README.md:
-# what CI runs, as root, in the bare roots.
+# The indented block right after the line "<!-- ci: NAME ... -->" in
+# README.md, blank lines between: what CI runs, as root, in the bare roots.
 readme() { # NAME
 	awk -v mark="<!-- ci: $1 " 'index($0, mark) == 1 { on = 1; next }
-		on && /^    / { sub(/^    /, ""); print; got = 1; next } got { exit }' README.md
+		on && /^    / { sub(/^    /, ""); print; got = 1; next } on && (got || NF) { exit }' README.md
 }
 finds() { # grep's options, text, pattern...: grep finds each in the text, or the first it does not is named
 	local re; for re in "${@:3}"; do grep -q "$1" -- "$re" <<<"$2" || { echo "${0##*/}: no $re"; return 1; }; done
