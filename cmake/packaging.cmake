@@ -10,7 +10,7 @@ set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 
 if(WIN32)
-  # One folder: the program with its papers beside it.
+  # One folder: the program with its documentation beside it.
   install(TARGETS korvane RUNTIME DESTINATION . COMPONENT korvane)
   install(FILES README.md LICENSE NEWS DESTINATION . COMPONENT docs)
   set(CPACK_GENERATOR ZIP)
@@ -29,20 +29,13 @@ else()
   add_custom_target(gzipped ALL DEPENDS korvane.1.gz changelog.gz)
 
   install(TARGETS korvane RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT korvane)
-  # A stripped install drops the compilers' notes too, as Debian's own
-  # strip does.
-  install(CODE "if(CMAKE_INSTALL_DO_STRIP)
-    execute_process(COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment --remove-section=.note
-                    \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/korvane\"
-                    RESULT_VARIABLE failed)
-    if(failed)
-      message(FATAL_ERROR \"strip failed\")
-    endif()
-  endif()" COMPONENT korvane)
+  # The packages' program drops the compilers' notes too, as Debian's own
+  # strip does (stamp.cmake).
+  set(CPACK_KORVANE_STRIP ${CMAKE_STRIP})
   install(FILES ${CMAKE_CURRENT_BINARY_DIR}/korvane.1.gz
           DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT korvane)
   install(FILES README.md LICENSE NEWS DESTINATION ${CMAKE_INSTALL_DOCDIR} COMPONENT docs)
-  # Debian's own papers, for the .deb only: the licence goes in copyright.
+  # Debian's own documentation, for the .deb only: the licence goes in copyright.
   install(FILES packaging/copyright ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz
           DESTINATION ${CMAKE_INSTALL_DOCDIR} COMPONENT debian EXCLUDE_FROM_ALL)
   install(FILES packaging/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides
@@ -69,19 +62,30 @@ set(CPACK_DEB_COMPONENT_INSTALL ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Without SOURCE_DATE_EPOCH every package is dated by NEWS's first entry,
+# as Debian dates a package by its changelog: the date is the sources' own,
+# whatever their files' times or the repository around them.
+file(STRINGS ${CMAKE_CURRENT_SOURCE_DIR}/NEWS signature REGEX "^ -- " LIMIT_COUNT 1)
+string(REGEX REPLACE "^ -- .*>  " "" date "${signature}")
+execute_process(COMMAND date -u -d "${date}" +%s OUTPUT_VARIABLE CPACK_KORVANE_EPOCH
+                OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
+if(NOT CPACK_KORVANE_EPOCH MATCHES "^[0-9]+$")
+  message(WARNING "NEWS's first entry has no date that date(1) reads: the packages need SOURCE_DATE_EPOCH")
+endif()
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS NEWS)
 # The source package is git's: the files it tracks, nothing else (see
 # source.cmake). cpack's own would take whatever lies in the folder, so its
 # configuration goes, and with it the package_source target.
 set(source_package ${CMAKE_CURRENT_BINARY_DIR}/packages/korvane-${KORVANE_VERSION}-Source.tar.gz)
 add_custom_target(dist
   COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/packages
-  COMMAND ${CMAKE_COMMAND} -DSOURCE_DIR=${CMAKE_CURRENT_SOURCE_DIR}
+  COMMAND ${CMAKE_COMMAND} -DSOURCE_DIR=${CMAKE_CURRENT_SOURCE_DIR} -DEPOCH=${CPACK_KORVANE_EPOCH}
           -DPREFIX=korvane-${KORVANE_VERSION}-Source -DOUTPUT=${source_package}
           -P ${CMAKE_CURRENT_SOURCE_DIR}/cmake/source.cmake
   COMMENT "Source package ${source_package}" VERBATIM)
-# Read by cpack itself: which components go into which package, and the
-# time stamps when SOURCE_DATE_EPOCH is not set.
-set(CPACK_KORVANE_SOURCE_DIR ${CMAKE_CURRENT_SOURCE_DIR})
+# Read by cpack itself: which components go into which package, where it
+# works, and the time stamps.
+set(CPACK_KORVANE_BINARY_DIR ${CMAKE_CURRENT_BINARY_DIR})
 set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_SOURCE_DIR}/cmake/cpack.cmake)
 set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_SOURCE_DIR}/cmake/stamp.cmake)
 set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_CURRENT_SOURCE_DIR}/cmake/repack.cmake)

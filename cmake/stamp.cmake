@@ -1,10 +1,13 @@
 # SPDX-License-Identifier: MIT
-# Run by cpack on the staged files before it packs them: every file and
-# folder takes the time SOURCE_DATE_EPOCH gives, not the time of the build,
-# and the modes a package wants whatever the builder's umask: folders and
-# programs 0755, other files 0644.
-file(GLOB_RECURSE staged LIST_DIRECTORIES true "${CPACK_TEMPORARY_INSTALL_DIRECTORY}/*")
+# Run by cpack on the staged files before it packs them (cpack itself dates
+# every entry SOURCE_DATE_EPOCH): the modes a package wants whatever the
+# builder's umask, folders and programs 0755, other files 0644; and the
+# program without the compilers' notes, as Debian's own strip leaves it.
 execute_process(COMMAND chmod -R u=rwX,go=rX "${CPACK_TEMPORARY_INSTALL_DIRECTORY}"
                 COMMAND_ERROR_IS_FATAL ANY)
-execute_process(COMMAND touch -h -d "@$ENV{SOURCE_DATE_EPOCH}" "${CPACK_TEMPORARY_INSTALL_DIRECTORY}" ${staged}
-                COMMAND_ERROR_IS_FATAL ANY)
+if(CPACK_KORVANE_STRIP)
+  file(GLOB_RECURSE programs "${CPACK_TEMPORARY_INSTALL_DIRECTORY}/korvane")
+  list(FILTER programs INCLUDE REGEX "/bin/korvane$")
+  execute_process(COMMAND ${CPACK_KORVANE_STRIP} --remove-section=.comment --remove-section=.note
+                          ${programs} COMMAND_ERROR_IS_FATAL ANY)
+endif()
