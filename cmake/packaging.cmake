@@ -81,8 +81,7 @@ add_custom_target(dist
   COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/packages
   COMMAND ${CMAKE_COMMAND} -DSOURCE_DIR=${CMAKE_CURRENT_SOURCE_DIR} -DEPOCH=${CPACK_KORVANE_EPOCH}
           -DPREFIX=korvane-${KORVANE_VERSION}-Source -DOUTPUT=${source_package}
-          -P ${CMAKE_CURRENT_SOURCE_DIR}/cmake/source.cmake
-  COMMENT "Source package ${source_package}" VERBATIM)
+          -P ${CMAKE_CURRENT_SOURCE_DIR}/cmake/source.cmake VERBATIM)
 # Read by cpack itself: which components go into which package, where it
 # works, and the time stamps.
 set(CPACK_KORVANE_BINARY_DIR ${CMAKE_CURRENT_BINARY_DIR})
