@@ -6,10 +6,9 @@
 # Each is unpacked and packed again by a tool that can be told those; the
 # staged files already have their modes (stamp.cmake), and every time is
 # SOURCE_DATE_EPOCH.
-find_program(TAR tar)
-find_program(GZIP gzip)
+find_program(TAR tar REQUIRED)
+find_program(GZIP gzip REQUIRED)
 find_program(ZIP zip)
-set(epoch $ENV{SOURCE_DATE_EPOCH})
 
 foreach(package IN LISTS CPACK_PACKAGE_FILES)
   set(unpacked ${package}.unpacked)
@@ -21,14 +20,11 @@ foreach(package IN LISTS CPACK_PACKAGE_FILES)
     execute_process(COMMAND dpkg-deb --root-owner-group --build ${unpacked} ${package}
                     OUTPUT_QUIET COMMAND_ERROR_IS_FATAL ANY)
   elseif(package MATCHES "\\.tar\\.gz$")
-    if(NOT TAR OR NOT GZIP)
-      message(FATAL_ERROR "The archives need tar and gzip")
-    endif()
     file(ARCHIVE_EXTRACT INPUT ${package} DESTINATION ${unpacked})
     file(REMOVE ${package})
     file(GLOB top RELATIVE ${unpacked} ${unpacked}/*)
     execute_process(COMMAND ${TAR} --sort=name --format=gnu --owner=root:0 --group=root:0
-                            --mode=u=rwX,go=rX --mtime=@${epoch} -cf - ${top}
+                            --mode=u=rwX,go=rX --mtime=@$ENV{SOURCE_DATE_EPOCH} -cf - ${top}
                     COMMAND ${GZIP} -9n
                     WORKING_DIRECTORY ${unpacked} OUTPUT_FILE ${package} COMMAND_ERROR_IS_FATAL ANY)
   else()

@@ -5,11 +5,8 @@
 # EPOCH, NEWS's date. Untracked files, build folders and the folder the
 # checkout lies in play no part. Uncommitted changes are not in it either.
 #   cmake -DSOURCE_DIR=... -DEPOCH=... -DPREFIX=korvane-VERSION-Source -DOUTPUT=....tar.gz -P source.cmake
-find_program(GIT git)
-if(GIT)
-  execute_process(COMMAND ${GIT} -C ${SOURCE_DIR} rev-parse --show-toplevel
-                  OUTPUT_VARIABLE top OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
-endif()
+execute_process(COMMAND git -C ${SOURCE_DIR} rev-parse --show-toplevel
+                OUTPUT_VARIABLE top OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
 # A tree without its own .git (an unpacked source package, say) cannot say
 # which of its files are the sources, nor must a repository around it.
 if(top)
@@ -27,7 +24,7 @@ find_program(GZIP gzip REQUIRED)
 # author and message, into a scratch object store beside the checkout's:
 # the checkout itself is not written to.
 set(ENV{GIT_DIR} ${SOURCE_DIR}/.git)
-execute_process(COMMAND ${GIT} rev-parse --git-path objects OUTPUT_VARIABLE objects
+execute_process(COMMAND git rev-parse --git-path objects OUTPUT_VARIABLE objects
                 OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
 get_filename_component(objects ${objects} ABSOLUTE BASE_DIR ${SOURCE_DIR})
 set(scratch ${OUTPUT}.objects)
@@ -43,10 +40,10 @@ foreach(who AUTHOR COMMITTER)
   set(ENV{GIT_${who}_EMAIL} korvane@example.org)
   set(ENV{GIT_${who}_DATE} "@$ENV{SOURCE_DATE_EPOCH} +0000")
 endforeach()
-execute_process(COMMAND ${GIT} commit-tree -m ${PREFIX} HEAD^{tree} OUTPUT_VARIABLE commit
+execute_process(COMMAND git commit-tree -m ${PREFIX} HEAD^{tree} OUTPUT_VARIABLE commit
                 OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
 # gzip -n: no name and no time in its header.
-execute_process(COMMAND ${GIT} -c tar.umask=0022 archive --format=tar --prefix=${PREFIX}/ ${commit}
+execute_process(COMMAND git -c tar.umask=0022 archive --format=tar --prefix=${PREFIX}/ ${commit}
                 COMMAND ${GZIP} -9n
                 OUTPUT_FILE ${OUTPUT} RESULTS_VARIABLE results)
 file(REMOVE_RECURSE ${scratch})
