@@ -48,10 +48,10 @@ int main(int argc, char *argv[])
 	char text[8];
 	return std::snprintf(text, sizeof text, "%s", argv[0]) + argc;
 }]] KORVANE_HAS_FORTIFY_AND_STACK_PROTECTOR)
-check_linker_flag(CXX LINKER:-z,relro,-z,now KORVANE_HAS_BIND_NOW)
 unset(CMAKE_REQUIRED_FLAGS)
 unset(CMAKE_REQUIRED_DEFINITIONS)
 unset(CMAKE_REQUIRED_LINK_OPTIONS)
+check_linker_flag(CXX LINKER:-z,relro,-z,now KORVANE_HAS_BIND_NOW)
 
 if(KORVANE_HAS_FORTIFY_AND_STACK_PROTECTOR)
   if(NOT KORVANE_FORTIFIED_ALREADY AND NOT caller MATCHES "_FORTIFY_SOURCE")
