@@ -64,7 +64,7 @@ if(KORVANE_HAS_FORTIFY_AND_STACK_PROTECTOR)
 endif()
 
 check_pie_supported(LANGUAGES CXX)
-if(CMAKE_CXX_LINK_PIE_SUPPORTED AND NOT caller MATCHES "[ ,]-f?no-?(pie|PIE|pic|PIC)[ ,]")
+if(CMAKE_CXX_LINK_PIE_SUPPORTED AND NOT caller MATCHES "[ ,]-(f?no-?|static-)(pie|PIE|pic|PIC)[ ,]")
   set_target_properties(korvane PROPERTIES POSITION_INDEPENDENT_CODE ON)
 endif()
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# The texts, strings and shapes that must hold on every platform, for a
-# build run through a command prefix: tests/portable.sh wine korvane.exe.
+# The texts, strings, shapes and write error that must hold on every
+# platform, for a build run through a command prefix, if any:
+#   tests/portable.sh wine korvane.exe
 # $ORACLE, run through the same emulator, gives the strings for a stamp.
 # $KORVANE_VERSION is the version the build gives; with EOL=crlf, lines must
 # end in CR LF, as Windows console programs' do.
@@ -64,5 +65,12 @@ seeded lower 1 200 0 1 -c200 -l
 check stamp "($s{6}$n){2}Runtime is: $day [0-2][0-9]:[0-5][0-9]:[0-6][0-9] [0-9]{4}$n$n" -t -i2
 run "${korvane[@]}" -h && [ ${#out} = 1009 ]
 tally help $?
+# A full disk ends the run at once, with the error line and status 1.
+for _ in 1 2 3; do
+	out=$("${korvane[@]}" -c8 2>&1 >/dev/full; echo "status $?")
+	! grep -q '^korvane:' <<<"$out" || break
+done
+grep -qx 'korvane: write error: No space left on device' <<<"$out" && [[ $out == *"status 1" ]]
+tally full $?
 echo "$pass passed, $fail failed"
 [ "$fail" = 0 ]
