@@ -4,11 +4,6 @@
 # build to build.
 include(GNUInstallDirs)
 
-# Folders that the install makes are 0755 whatever the umask; files take
-# install's own 0644, and programs 0755.
-set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
-    OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
-
 if(WIN32)
   # One folder: the program with its documentation beside it.
   install(TARGETS korvane RUNTIME DESTINATION . COMPONENT korvane)
@@ -28,6 +23,19 @@ else()
   korvane_gzip(NEWS changelog)
   add_custom_target(gzipped ALL DEPENDS korvane.1.gz changelog.gz)
 
+  # Files take install's own 0644, and programs 0755. CMake makes folders
+  # with a mode that the umask masks, 0700 under umask 0077; so first the
+  # missing ones are made 0755 by install -d, which the umask does not mask.
+  install(CODE "set(folders [[${CMAKE_INSTALL_BINDIR}]] [[${CMAKE_INSTALL_MANDIR}/man1]] [[${CMAKE_INSTALL_DOCDIR}]])")
+  install(CODE [[
+    foreach(folder IN LISTS folders)
+      if(NOT IS_ABSOLUTE "${folder}")
+        set(folder "${CMAKE_INSTALL_PREFIX}/${folder}")
+      endif()
+      if(NOT EXISTS "$ENV{DESTDIR}${folder}")
+        execute_process(COMMAND install -d -m 755 "$ENV{DESTDIR}${folder}")
+      endif()
+    endforeach()]])
   install(TARGETS korvane RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT korvane)
   # The packages' program drops the compilers' notes too, as Debian's own
   # strip does (stamp.cmake).
@@ -40,14 +48,21 @@ else()
           DESTINATION ${CMAKE_INSTALL_DOCDIR} COMPONENT debian EXCLUDE_FROM_ALL)
   install(FILES packaging/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides
           RENAME korvane COMPONENT debian EXCLUDE_FROM_ALL)
-  set(CPACK_GENERATOR TGZ DEB)
+  if(KORVANE_LINUX_NAME)
+    # A static program for one architecture (linux.cmake): a tarball of one folder.
+    set(CPACK_GENERATOR TGZ)
+    set(CPACK_PACKAGE_FILE_NAME korvane-${KORVANE_VERSION}-linux-${KORVANE_LINUX_NAME})
+  else()
+    set(CPACK_GENERATOR DEB)
+    include(cmake/linux.cmake)
+  endif()
 endif()
 
 set(CPACK_PACKAGE_VERSION ${KORVANE_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY ${PROJECT_DESCRIPTION})
 set(CPACK_PACKAGE_DESCRIPTION [[
 korvane writes random strings of digits and letters to standard output,
-one a line: by default one string of six characters from the digits and
+one per line: by default one string of six characters from the digits and
 the upper-case letters. Options set the length and the number of strings,
 add the lower-case letters, group the characters with '-' and end the
 output with the time the run started.

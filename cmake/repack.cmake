@@ -1,11 +1,8 @@
 # SPDX-License-Identifier: MIT
-# Run by cpack on the packages it has made, to take out what it copies from
-# the builder rather than the sources: the builder's user and group, the
-# order of the file system's directories, in the .deb's members the modes
-# the builder's umask gave and, in the zip, times in the builder's time zone.
-# Each is unpacked and packed again by a tool that can be told those; the
-# staged files already have their modes (stamp.cmake), and every time is
-# SOURCE_DATE_EPOCH.
+# Run by cpack on the packages it has made, to take out what cpack copies
+# from the builder: the user and group, the order of the directories, the
+# .deb members' modes from the umask and the zip's times in the time zone.
+# Each package is unpacked and packed again by a tool that can be told so.
 find_program(TAR tar REQUIRED)
 find_program(GZIP gzip REQUIRED)
 find_program(ZIP zip)

@@ -1,9 +1,7 @@
 # SPDX-License-Identifier: MIT
-# Makes the source package: the files git tracks at HEAD, under one folder,
-# in git's own sorted order, with git's modes (0644, or 0755 for what is
-# tracked as executable), owned by root, and dated SOURCE_DATE_EPOCH or
-# EPOCH, NEWS's date. Untracked files, build folders and the folder the
-# checkout lies in play no part. Uncommitted changes are not in it either.
+# Makes the source package: the files git tracks at HEAD, in one folder,
+# with git's order and modes, owned by root and dated SOURCE_DATE_EPOCH or
+# else EPOCH, NEWS's date. Untracked files and uncommitted changes stay out.
 #   cmake -DSOURCE_DIR=... -DEPOCH=... -DPREFIX=korvane-VERSION-Source -DOUTPUT=....tar.gz -P source.cmake
 execute_process(COMMAND git -C ${SOURCE_DIR} rev-parse --show-toplevel
                 OUTPUT_VARIABLE top OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)

@@ -1,8 +1,7 @@
 # SPDX-License-Identifier: MIT
-# Run by cpack on the staged files before it packs them (cpack itself dates
-# every entry SOURCE_DATE_EPOCH): the modes a package wants whatever the
-# builder's umask, folders and programs 0755, other files 0644; and the
-# program without the compilers' notes, as Debian's own strip leaves it.
+# Run by cpack on the staged files before it packs them: folders and
+# programs 0755 and other files 0644, whatever the umask, and the program
+# without the compiler's notes, as Debian's own strip leaves it.
 execute_process(COMMAND chmod -R u=rwX,go=rX "${CPACK_TEMPORARY_INSTALL_DIRECTORY}"
                 COMMAND_ERROR_IS_FATAL ANY)
 if(CPACK_KORVANE_STRIP)
