@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// korvane: writes random alphanumeric strings to standard output, one a line.
+// korvane: writes random alphanumeric strings to standard output, one per line.
 // This file holds the entry point, the option parser and the run sequence;
 // the strings themselves come from GenString.
 #include <algorithm>
@@ -49,8 +49,8 @@ std::int32_t ITERATIONS = 0;
 std::time_t START_TIME = 0;
 
 // atoi's reading (leading white space, a sign, the digits up to the first
-// non-digit, 0 when there are none), but a number past the 32-bit range
-// stops at its bound instead of being undefined.
+// non-digit, 0 when there are none), but a number outside the 32-bit range
+// is clamped to the nearest bound instead of being undefined.
 std::int32_t ReadValue(const char *text)
 {
 	const long long value = std::strtoll(text, nullptr, 10);
