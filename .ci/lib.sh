@@ -11,26 +11,24 @@ build_tools=(cmake g++ make)
 	version=$(sed -n 's/^set(KORVANE_VERSION \(.*\))$/\1/p' CMakeLists.txt)
 	packages=build/release/packages
 	test_tools=(/usr/include/gtest/gtest.h=libgtest-dev strace)
-	# The static Linux programs, NAME=TARGET each (CMakeLists.txt), and the
-	# compilers, and the emulators for other processors, that make them.
-	mapfile -t linux < <(awk '/^set\(KORVANE_LINUX$/ { on = 1; next } on { if (sub(/\)$/, "")) on = 0; print $1 }' CMakeLists.txt)
-	tarballs=("${linux[@]%%=*}") && tarballs=("${tarballs[@]/#/$packages/korvane-$version-linux-}")
-	tarballs=("${tarballs[@]/%/.tar.gz}") linux_tools=()
-	for target in "${linux[@]#*=}"; do
+	# The static Linux tarballs, one for each NAME=TARGET of KORVANE_LINUX in
+	# CMakeLists.txt, and the compilers and emulators that make them.
+	tarballs=() linux_tools=()
+	while read -r arch; do
+		target=${arch#*=} && tarballs+=("$packages/korvane-$version-linux-${arch%%=*}.tar.gz")
 		if [ "${target%%-*}" = "$(uname -m)" ]; then linux_tools+=("$target-g++=g++")
 		else linux_tools+=("$target-g++=g++-${target//_/-}" "qemu-${target%%-*}-static=qemu-user-static"); fi
-	done
+	done < <(awk '/^set\(KORVANE_LINUX$/ { on = 1; next } on { if (sub(/\)$/, "")) on = 0; print $1 }' CMakeLists.txt)
 	# Every package, as a packager makes them: the release workflow's, and
 	# the Windows zip without the checks under wine.
 	packing='cmake --workflow --preset release >/dev/null && cmake --preset mingw >/dev/null &&
 		cmake --build --preset mingw >/dev/null && cpack --preset mingw >/dev/null'
 	pack_tools=("${build_tools[@]}" "${linux_tools[@]}" git gzip zip dpkg-shlibdeps=dpkg-dev file
-		x86_64-w64-mingw32-g++=g++-mingw-w64-x86-64)
+		"x86_64-w64-mingw32-g++=g++-mingw-w64-x86-64")
 }
 
-# need [--lean] ITEM...: installs what is missing; an ITEM is a command or a
-# path, with =PACKAGE,... where the packages have other names. --lean leaves
-# out recommends: reprotest's would bring diffoscope's hundreds of packages.
+# need [--lean] ITEM...: installs what is missing; an ITEM is a command or a path, with
+# =PACKAGE,... where the packages are named otherwise. --lean leaves out recommends.
 need() {
 	local lean=() want=() item sudo=()
 	[ "$1" != --lean ] || { lean=(--no-install-recommends); shift; }
@@ -67,8 +65,8 @@ finds() { # grep's options, text, pattern...: grep finds each in the text, or th
 # with the error line and status 1.
 runs() {
 	[ "$("$@" -v)" = "korvane, version $version" ] && [[ $("$@" -c8 -l -p4) =~ ^[0-9A-Za-z]{4}-[0-9A-Za-z]{4}$ ]] &&
-		[ "$("$@" 2>&1 >/dev/full; echo $?)" = $'korvane: write error: No space left on device\n1' ] ||
-		{ echo "${0##*/}: $* does not run as it must"; return 1; }
+		[ "$("$@" 2>&1 >/dev/full; echo $?)" = $'korvane: write error: No space left on device\n1' ] && return
+	echo "${0##*/}: $* does not run as it must"; return 1
 }
 modes() { # a folder: every folder in it 0755, every file 0644 or 0755
 	local odd; odd=$(find "$1" \( \( -type d ! -perm 755 \) -o \( -type f ! -perm 644 ! -perm 755 \) \) -exec ls -ld {} +)

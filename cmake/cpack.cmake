@@ -1,8 +1,7 @@
 # SPDX-License-Identifier: MIT
-# Read by cpack for each package it makes.
-
-# The packages folder holds the packages of this version alone; cpack's
-# scratch folder goes in the build folder, made anew.
+# Read by cpack for each package it makes. The packages folder holds the
+# packages of this version alone; cpack's scratch folder goes in the build
+# folder, made anew.
 if(NOT CPACK_OUTPUT_FILE_PREFIX)
   set(CPACK_OUTPUT_FILE_PREFIX ${CPACK_PACKAGE_DIRECTORY})
   set(CPACK_PACKAGE_DIRECTORY ${CPACK_KORVANE_BINARY_DIR})
@@ -13,8 +12,9 @@ endif()
 
 # The .deb carries Debian's own documentation; the archives the licence and
 # the notes, in one folder named for the package. The .deb's Depends come
-# from dpkg-shlibdeps, run on what file says is a program: without either,
-# cpack would make a .deb that installs where it cannot run.
+# from dpkg-shlibdeps, run on what file says is a program. Without
+# dpkg-shlibdeps cpack makes a .deb with no Depends, and without file it
+# fails without saying why: both are asked for by name.
 if(CPACK_GENERATOR STREQUAL "DEB")
   set(CPACK_COMPONENTS_ALL korvane debian)
   find_program(KORVANE_SHLIBDEPS dpkg-shlibdeps)

@@ -1,16 +1,17 @@
 # SPDX-License-Identifier: MIT
-# Hardening, as Debian's own build flags give it, on every toolchain that
-# has each piece: _FORTIFY_SOURCE=2, -fstack-protector-strong, PIE and
-# -z relro -z now. Each piece yields to the builder: none is added that the
-# compiler's own defaults already set, or that the caller's compiler or
-# linker flags name in any form or at any level, so a packager's
-# _FORTIFY_SOURCE=3 stays 3, and a -U_FORTIFY_SOURCE, -fno-stack-protector,
-# -no-pie, -z norelro or -z lazy stays as it is. The Debug build, which the
-# sanitizers use and where _FORTIFY_SOURCE, wanting optimisation, would only
-# warn, gets PIE alone.
+# Hardening as Debian's build flags give it: _FORTIFY_SOURCE=2,
+# -fstack-protector-strong, -z relro -z now and PIE, where the toolchain has
+# them. The first four are tested in pairs, and a toolchain that lacks one
+# piece of a pair gets neither. A piece that the caller's flags name in any
+# form (_FORTIFY_SOURCE=3, -no-pie, -static-pie, -z lazy ...) is left to
+# them, and so are the first two where the compiler sets them by default.
+# The Debug build, which the sanitizers use and where _FORTIFY_SOURCE would
+# only warn, gets PIE alone.
 include(CheckCXXSourceCompiles)
+include(CheckCXXSymbolExists)
 include(CheckLinkerFlag)
 include(CheckPIESupported)
+include(CMakePushCheckState)
 
 set(optimised $<NOT:$<CONFIG:Debug>>)
 string(TOUPPER "${CMAKE_BUILD_TYPE}" config)
@@ -21,13 +22,10 @@ set(caller " ${CMAKE_CXX_FLAGS} ${CMAKE_CXX_FLAGS_${config}} ${CMAKE_EXE_LINKER_
 # What the compiler does with the caller's flags and no word of ours, as an
 # optimised build sees it: the compilers that fortify or protect by default
 # do so only when optimising. Both are quiet: "Failed" is only their no.
+cmake_push_check_state(RESET)
 set(CMAKE_REQUIRED_FLAGS "${CMAKE_CXX_FLAGS_${config}} -O2")
 set(CMAKE_REQUIRED_QUIET ON)
-check_cxx_source_compiles([[
-#ifndef _FORTIFY_SOURCE
-#error not fortified
-#endif
-int main() { return 0; }]] KORVANE_FORTIFIED_ALREADY)
+check_cxx_symbol_exists(_FORTIFY_SOURCE "" KORVANE_FORTIFIED_ALREADY)
 check_cxx_source_compiles([[
 #if !defined(__SSP__) && !defined(__SSP_STRONG__) && !defined(__SSP_ALL__) && !defined(__SSP_EXPLICIT__)
 #error no stack protector
@@ -48,9 +46,7 @@ int main(int argc, char *argv[])
 	char text[8];
 	return std::snprintf(text, sizeof text, "%s", argv[0]) + argc;
 }]] KORVANE_HAS_FORTIFY_AND_STACK_PROTECTOR)
-unset(CMAKE_REQUIRED_FLAGS)
-unset(CMAKE_REQUIRED_DEFINITIONS)
-unset(CMAKE_REQUIRED_LINK_OPTIONS)
+cmake_pop_check_state()
 check_linker_flag(CXX LINKER:-z,relro,-z,now KORVANE_HAS_BIND_NOW)
 
 if(KORVANE_HAS_FORTIFY_AND_STACK_PROTECTOR)

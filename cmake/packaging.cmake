@@ -27,11 +27,8 @@ else()
   # with a mode that the umask masks, 0700 under umask 0077; so first the
   # missing ones are made 0755 by install -d, which the umask does not mask.
   install(CODE "set(folders [[${CMAKE_INSTALL_BINDIR}]] [[${CMAKE_INSTALL_MANDIR}/man1]] [[${CMAKE_INSTALL_DOCDIR}]])")
-  install(CODE [[
-    foreach(folder IN LISTS folders)
-      if(NOT IS_ABSOLUTE "${folder}")
-        set(folder "${CMAKE_INSTALL_PREFIX}/${folder}")
-      endif()
+  install(CODE [[foreach(folder IN LISTS folders)
+      get_filename_component(folder "${folder}" ABSOLUTE BASE_DIR "${CMAKE_INSTALL_PREFIX}")
       if(NOT EXISTS "$ENV{DESTDIR}${folder}")
         execute_process(COMMAND install -d -m 755 "$ENV{DESTDIR}${folder}")
       endif()

@@ -1,9 +1,6 @@
 # SPDX-License-Identifier: MIT
-# Run by cpack on the staged files before it packs them: folders and
-# programs 0755 and other files 0644, whatever the umask, and the program
+# Run by cpack on the staged files before it packs them: the program
 # without the compiler's notes, as Debian's own strip leaves it.
-execute_process(COMMAND chmod -R u=rwX,go=rX "${CPACK_TEMPORARY_INSTALL_DIRECTORY}"
-                COMMAND_ERROR_IS_FATAL ANY)
 if(CPACK_KORVANE_STRIP)
   file(GLOB_RECURSE programs "${CPACK_TEMPORARY_INSTALL_DIRECTORY}/korvane")
   list(FILTER programs INCLUDE REGEX "/bin/korvane$")
