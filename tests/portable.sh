@@ -67,7 +67,7 @@ run "${korvane[@]}" -h && [ ${#out} = 1009 ]
 tally help $?
 # A full disk ends the run at once, with the error line and status 1.
 for _ in 1 2 3; do
-	out=$("${korvane[@]}" -c8 2>&1 >/dev/full; echo "status $?")
+	out=$("${korvane[@]}" -c8 2>&1 >/dev/full; echo "status $?") && out=${out//$'\r'/}
 	! grep -q '^korvane:' <<<"$out" || break
 done
 grep -qx 'korvane: write error: No space left on device' <<<"$out" && [[ $out == *"status 1" ]]
