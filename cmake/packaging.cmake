@@ -1,7 +1,7 @@
 # SPDX-License-Identifier: MIT
-# Install rules and packages: a .deb that Debian's lintian accepts, a
-# tarball, a Windows zip and a source package, each the same bytes from
-# build to build.
+# Install rules and packages: a .deb that Debian's lintian accepts, static
+# Linux tarballs, a Windows zip and a source package, each the same bytes
+# from build to build.
 include(GNUInstallDirs)
 
 if(WIN32)
